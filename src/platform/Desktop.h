@@ -1,0 +1,52 @@
+#pragma once
+// The desktop services the windows use: message boxes, file and print
+// dialogs, the printer, the screen, the clipboard and the web browser.
+// Windows reach them only through desktop(), so tests can script every answer.
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QWidget;
+
+namespace bxl::platform {
+
+enum class Buttons { Ok, YesNo };
+enum class Answer { Ok, Yes, No, Cancel };
+enum class Orientation { Portrait, Landscape };
+
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+
+  // A modal message box; returns the button pressed.
+  virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) = 0;
+  // The open dialog; filter as "Name|*.EXT|Name|*.ext". Returns the chosen path.
+  virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+  // The print dialog; true when the user confirms.
+  virtual bool printDialog(QWidget* parent) = 0;
+  // Prints lines of text in one font, page after page, as a titled document.
+  virtual void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) = 0;
+  // Prints one picture, scaled to the page width.
+  virtual void printImage(const QString& title, Orientation orientation, const QImage& image) = 0;
+  virtual QSize screenSize() const = 0;
+  virtual QString clipboardText() const = 0;
+  virtual void setClipboardText(const QString& text) = 0;
+  virtual void setClipboardImage(const QImage& image) = 0;
+  virtual void openUrl(const QString& url) = 0;
+  // The application's standard message for an error that ended a command.
+  virtual void showException(QWidget* parent, const QString& text) = 0;
+  // Whether timers run by themselves; scripted runs deliver ticks explicitly.
+  virtual bool timersRun() const { return true; }
+};
+
+Desktop& desktop();
+void setDesktop(std::unique_ptr<Desktop> desktop);
+
+// Converts "Name|*.EXT|Other|*.x" into Qt's "Name (*.EXT);;Other (*.x)".
+QString qtFileFilter(const QString& filter);
+
+}  // namespace bxl::platform

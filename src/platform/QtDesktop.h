@@ -1,0 +1,32 @@
+#pragma once
+// The desktop as Qt gives it: real dialogs, the system printer and clipboard.
+#include <memory>
+
+#include "platform/Desktop.h"
+
+class QPrinter;
+
+namespace bxl::platform {
+
+class QtDesktop : public Desktop {
+ public:
+  QtDesktop();
+  ~QtDesktop() override;
+  Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
+  std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+  bool printDialog(QWidget* parent) override;
+  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  void printImage(const QString& title, Orientation orientation, const QImage& image) override;
+  QSize screenSize() const override;
+  QString clipboardText() const override;
+  void setClipboardText(const QString& text) override;
+  void setClipboardImage(const QImage& image) override;
+  void openUrl(const QString& url) override;
+  void showException(QWidget* parent, const QString& text) override;
+
+ private:
+  QPrinter& printer();
+  std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace bxl::platform

@@ -1,0 +1,58 @@
+#pragma once
+// A desktop for scripted runs: answers come from a queue the script fills,
+// every dialog is logged, print jobs become PDF files, the screen has any size.
+#include <QDir>
+#include <deque>
+
+#include "platform/Desktop.h"
+
+namespace bxl::platform {
+
+class ScriptedDesktop : public Desktop {
+ public:
+  explicit ScriptedDesktop(QSize screen);
+
+  // A queued answer: Yes, No, OK or Cancel, or a file path for the open dialog.
+  void queueAnswer(const QString& answer, bool isPath);
+  void setPrintDir(const QString& dir);
+  // Every dialog shown since the last call, one line each.
+  QStringList takeLog();
+  // The first dialog that found no fitting answer since the last call.
+  QString takeFailure();
+  QImage clipboardImage() const { return clipboardImage_; }
+  bool clipboardHoldsImage() const { return clipboardHoldsImage_; }
+
+  Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
+  std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+  bool printDialog(QWidget* parent) override;
+  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  void printImage(const QString& title, Orientation orientation, const QImage& image) override;
+  QSize screenSize() const override { return screen_; }
+  QString clipboardText() const override { return clipboardHoldsImage_ ? QString() : clipboardText_; }
+  void setClipboardText(const QString& text) override;
+  void setClipboardImage(const QImage& image) override;
+  void openUrl(const QString& url) override;
+  void showException(QWidget* parent, const QString& text) override;
+  bool timersRun() const override { return false; }
+
+ private:
+  struct Queued {
+    QString text;
+    bool isPath;
+  };
+  std::optional<Queued> take();
+  void fail(const QString& why);
+  QString nextPrintFile(const QString& title, Orientation orientation);
+
+  QSize screen_;
+  std::deque<Queued> answers_;
+  QStringList log_;
+  QString failure_;
+  QDir printDir_;
+  int printJobs_ = 0;
+  QString clipboardText_;
+  QImage clipboardImage_;
+  bool clipboardHoldsImage_ = false;
+};
+
+}  // namespace bxl::platform

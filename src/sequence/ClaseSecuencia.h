@@ -1,0 +1,32 @@
+#pragma once
+// A sequence text's description (type, case and strand codes) and the pure
+// text operations the windows use to clean, filter and lay out sequences.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace bxl {
+
+struct ClaseSecuencia {
+  // Codes are single 8-bit characters; 0 means "not set yet".
+  char Tipo = 0;         // 'N' nucleotides, 'A' one-letter protein, 'B' three-letter protein, 'X' other
+  char Caso = 0;         // 'M' upper case, 'm' lower case, 'N' after FiltrarNucleotidos
+  char Reversa = 0;      // 'R' once reversed
+  char Complemento = 0;  // 'C' once complemented
+  char Barra = 0;        // 'P' the text held "|", else 'O'
+  char Punto = 0;        // 'D' the text held a middle dot, else 'L'
+  char Hebra = 0;        // '1' DNA, '2' RNA
+  std::int32_t Longitud = 0;
+  std::string Texto;     // last text given to FiltrarNucleotidos, upper-cased and cleaned
+
+  // Drops position numbers, blanks, line breaks, tabs, "|", middle dots and NULs.
+  std::string LimpiarTexto(std::string_view text) const;
+  // Upper-cases and cleans the text into Texto and keeps only A, C, G, T and U.
+  std::string FiltrarNucleotidos(std::string_view text);
+  // Turns one-letter codon cells ("M··") into three-letter names ("Met").
+  std::string Codigo1a3(std::string_view cells) const;
+  // The ruler: 9 blanks, then a "|" and 9 blanks for every ten positions.
+  std::string Regla(std::int32_t count) const;
+};
+
+}  // namespace bxl

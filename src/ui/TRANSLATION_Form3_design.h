@@ -1,0 +1,28 @@
+#pragma once
+// The main window's design: controls, menus and captions in both languages.
+#include "ui/Design.h"
+
+namespace bxl::ui::form3 {
+
+inline constexpr int kDesignLeft = 51;
+inline constexpr int kDesignTop = 0;
+inline constexpr int kDesignClientWidth = 1284;
+inline constexpr int kDesignClientHeight = 749;
+// The window's own font, which controls without a font of their own use.
+inline constexpr FontDesign kWindowFont{"MS Sans Serif", 11, FontUnit::Pixels};
+
+extern const std::span<const ControlDesign> kControls;
+extern const MainMenuDesign kMainMenuEnglish;
+extern const MainMenuDesign kMainMenuSpanish;
+extern const PopupMenuDesign kPopupEnglish;
+extern const PopupMenuDesign kPopupSpanish;
+// Captions that follow the language, in the order they are applied.
+extern const std::span<const CaptionDesign> kCaptions;
+
+struct HintDesign {
+  const char* control;
+  const char* hint;
+};
+extern const std::span<const HintDesign> kHints;
+
+}  // namespace bxl::ui::form3
