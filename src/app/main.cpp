@@ -1,6 +1,7 @@
 // Start-up: the workbench on the desktop, or a script on the offscreen platform.
 #include <QApplication>
 #include <QPointer>
+#include <QScreen>
 #include <QRegularExpression>
 #include <cstdio>
 #include <cstring>
@@ -68,6 +69,8 @@ int runWorkbench(int argc, char** argv) {
   setUpApplication(application);
   try {
     bxl::ui::TForm3 main;
+    // Cover the screen even where no window manager honours "maximised".
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) main.setGeometry(screen->availableGeometry());
     main.showMaximized();
     return application.exec();
   } catch (const std::exception& error) {
