@@ -61,7 +61,7 @@ int runWorkbench(int argc, char** argv) {
     std::fputs(
         "bxltranslation: no display to open the workbench on.\n"
         "Run it inside a desktop session (an X server or Wayland), or on a virtual one:\n"
-        "  xvfb-run ./bxl run\n",
+        "  apt-get install xvfb && xvfb-run ./bxl run\n",
         stderr);
     return 1;
   }

@@ -1,5 +1,6 @@
 #include "platform/Scaling.h"
 
+#include <QAbstractButton>
 #include <QFont>
 #include <QWidget>
 #include <cmath>
@@ -43,6 +44,8 @@ void scaleWindow(QWidget* window, int percent) {
     } else if (auto* widget = qobject_cast<QWidget*>(object)) {
       widget->setGeometry(scaleRect(widget->geometry()));
       widget->setFont(scaledFont(widget->font(), percent));
+      if (auto* button = qobject_cast<QAbstractButton*>(widget))
+        button->setIconSize(scaleRect(QRect(QPoint(), button->iconSize())).size());
     }
   }
 }
