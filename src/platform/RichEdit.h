@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <span>
 #include <vector>
 
 class QMenu;
@@ -60,6 +61,8 @@ class RichEdit {
 
   virtual CharFormat selectionFormat() const = 0;
   virtual void setSelectionFormat(const CharFormat& format) = 0;
+  // Formats many ranges at once (sorted, not overlapping), leaving the selection alone.
+  virtual void applyFormats(std::span<const FormatRun> runs) = 0;
   // The maximal runs whose format is not plain black, in order.
   virtual std::vector<FormatRun> formatRuns() const = 0;
 

@@ -41,6 +41,7 @@ class TextHolder : public QObject, public RichEdit {
   }
   CharFormat selectionFormat() const override { return {}; }
   void setSelectionFormat(const CharFormat&) override {}
+  void applyFormats(std::span<const FormatRun>) override {}
   std::vector<FormatRun> formatRuns() const override { return {}; }
   qsizetype findText(const QString& what, qsizetype start, qsizetype length, int options) const override {
     return findInText(text_, what, start, length, options);

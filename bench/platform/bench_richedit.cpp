@@ -1,0 +1,119 @@
+// How long the rich edit takes, at genome scale, for what users do most:
+// take a text, paint it, scroll to the end, type, select all and copy, and
+// colour every stop codon of a display.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QRandomGenerator>
+#include <QScrollBar>
+#include <QAbstractScrollArea>
+#include <cstdio>
+#include <functional>
+
+#include "platform/RichEdit.h"
+
+using bxl::platform::CharFormat;
+using bxl::platform::FormatRun;
+using bxl::platform::RichEdit;
+
+namespace {
+
+double millis(const std::function<void()>& work) {
+  QElapsedTimer timer;
+  timer.start();
+  work();
+  return double(timer.nsecsElapsed()) / 1e6;
+}
+
+QString randomBases(qsizetype count) {
+  QString text(count, QChar('A'));
+  auto* random = QRandomGenerator::global();
+  static const char bases[] = "ACGT";
+  for (qsizetype i = 0; i < count; ++i) text[i] = QChar(bases[random->bounded(4)]);
+  return text;
+}
+
+// A display shaped like the translation's: per block of 80 bases a number line,
+// a ruler, the bases, three frames of codon cells and a blank line.
+QString displayText(const QString& bases) {
+  QString out;
+  out.reserve(bases.size() * 63 / 10);
+  const QString ruler = QString(9, ' ') + QStringLiteral("|         ").repeated(8);
+  for (qsizetype block = 0; block * 80 < bases.size(); ++block) {
+    const QString slice = bases.mid(block * 80, 80);
+    QString numbers;
+    for (int i = 1; i <= 8; ++i) numbers += QString::number(block * 80 + i * 10).rightJustified(10);
+    out += numbers + '\n' + ruler + '\n' + slice + '\n';
+    for (int frame = 0; frame < 3; ++frame) {
+      QString cells(frame, QChar(0xB7));
+      for (qsizetype i = frame; i + 3 <= slice.size(); i += 3) {
+        const QStringView codon = QStringView(slice).mid(i, 3);
+        const bool stop = codon == u"TAA" || codon == u"TAG" || codon == u"TGA";
+        cells += stop ? QStringLiteral("*··") : QStringLiteral("A··");
+      }
+      out += cells + '\n';
+    }
+    out += QStringLiteral(" \n");
+  }
+  return out;
+}
+
+void paint(QWidget* view) { view->grab(); }
+
+void measure(const char* name, const QString& text, bool wrap) {
+  QWidget window;
+  window.resize(1000, 520);
+  RichEdit* edit = bxl::platform::createRichEditView(&window);
+  QWidget* view = edit->view();
+  view->setGeometry(8, 8, 963, 470);
+  QFont font(QStringLiteral("Courier New"));
+  font.setPixelSize(13);
+  font.setStyleHint(QFont::TypeWriter);
+  edit->setTextFont(font);
+  edit->setWordWrap(wrap);
+  window.show();
+  QApplication::processEvents();
+
+  const double set = millis([&] { edit->setText(text); });
+  const double firstPaint = millis([&] { paint(view); });
+  const double scrollEnd = millis([&] {
+    edit->setSelection(edit->length(), 0);
+    paint(view);
+  });
+  const double type = millis([&] {
+    edit->setSelection(edit->length() / 2, 0);
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, QStringLiteral("G"));
+    QApplication::sendEvent(view, &key);
+    paint(view);
+  });
+  const double copy = millis([&] {
+    edit->selectAll();
+    edit->copyToClipboard();
+  });
+  std::printf("%-34s %11lld chars  set %7.1f ms  first paint %6.1f ms  scroll to end %6.1f ms  type %6.1f ms  select all + copy %7.1f ms\n",
+              name, static_cast<long long>(text.size()), set, firstPaint, scrollEnd, type, copy);
+
+  if (wrap) return;
+  // Every stop cell of the frame lines, red and bold, applied in one go.
+  std::vector<FormatRun> stops;
+  const QString plain = edit->text().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  for (qsizetype at = plain.indexOf(QStringLiteral("*··")); at >= 0; at = plain.indexOf(QStringLiteral("*··"), at + 3))
+    stops.push_back({at, 3, CharFormat{QColor(Qt::red), true}});
+  const double format = millis([&] {
+    edit->applyFormats(stops);
+    paint(view);
+  });
+  std::printf("%-34s %11zu stops  formatted and painted in %6.1f ms\n", name, stops.size(), format);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  const QString genome = randomBases(5'000'000);
+  measure("editor, 5,000,000 bases on one line", genome, true);
+  measure("display of 5,000,000 bases", displayText(genome), false);
+  return 0;
+}
