@@ -31,6 +31,51 @@ constexpr std::array<CellName, 21> kCellNames = {{
     {'E', "Glu"}, {'G', "Gly"}, {'*', "***"},
 }};
 
+bool isNucleotideLetter(char c) {
+  switch (c) {
+    case 'A': case 'C': case 'G': case 'T': case 'U':
+    case 'a': case 'c': case 'g': case 't': case 'u':
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Counters of the leading run of nucleotide letters.
+struct NucleotideScan {
+  std::size_t all = 0, upper = 0, lower = 0, dna = 0, rna = 0;
+};
+
+NucleotideScan scanNucleotides(std::string_view text) {
+  NucleotideScan n;
+  for (char c : text) {
+    if (!isNucleotideLetter(c)) break;
+    ++n.all;
+    ++(c >= 'a' ? n.lower : n.upper);
+    ++(c == 'U' || c == 'u' ? n.rna : n.dna);
+  }
+  return n;
+}
+
+bool isOneLetterProtein(char c) {
+  return std::string_view("ACDEFGHIKLMNPQRSTVWY*").find(c) != std::string_view::npos;
+}
+
+constexpr std::array<std::string_view, 21> kThreeLetterWords = {
+    "***", "Lys", "Gly", "Met", "Leu", "Phe", "Ser", "Tyr", "Trp", "Pro", "His",
+    "Gln", "Arg", "Ile", "Thr", "Asn", "Val", "Ala", "Asp", "Glu", "Cys"};
+
+// Whether the text is made of whole three-letter names, exact case; an
+// incomplete piece at the end ("MetLysGl") spoils it.
+bool isThreeLetterProtein(std::string_view text) {
+  if (text.size() % 3 != 0) return false;
+  for (std::size_t i = 0; i < text.size(); i += 3)
+    if (std::find(kThreeLetterWords.begin(), kThreeLetterWords.end(), text.substr(i, 3)) ==
+        kThreeLetterWords.end())
+      return false;
+  return true;
+}
+
 }  // namespace
 
 std::string ClaseSecuencia::LimpiarTexto(std::string_view text) const {
@@ -84,6 +129,39 @@ std::string ClaseSecuencia::Regla(std::int32_t count) const {
   ruler.reserve(std::size_t(9 + 10 * pieces));
   for (std::int64_t i = 0; i < pieces; ++i) ruler += "|         ";
   return ruler;
+}
+
+void ClaseSecuencia::Clasificar(std::string_view text) {
+  Barra = text.find('|') != std::string_view::npos ? 'P' : 'O';
+  Punto = text.find(kMiddleDot) != std::string_view::npos ? 'D' : 'L';
+  const std::string cleaned = LimpiarTexto(text);
+  const std::size_t length = cleaned.size();
+  Longitud = std::int32_t(length);
+  Tipo = 'X';
+
+  const NucleotideScan n = scanNucleotides(cleaned);
+  const bool oneLetter = std::all_of(cleaned.begin(), cleaned.end(), isOneLetterProtein);
+  const bool threeLetter = !oneLetter && isThreeLetterProtein(cleaned);
+
+  if (n.all == length) {
+    // Upper-case DNA is also a one-letter protein; it is still a nucleotide
+    // sequence and gets its case and strand like any other.
+    Tipo = 'N';
+    if (length == 0) return;  // nothing to describe: the codes keep their values
+    if (n.upper == length) Caso = 'M';
+    if (n.lower == length) Caso = 'm';
+    if (n.dna == length) Hebra = '1';
+    if (n.rna > 0 && n.dna + n.rna == length) Hebra = '2';
+  } else if (oneLetter || threeLetter) {
+    Tipo = oneLetter ? 'A' : 'B';
+  }
+}
+
+std::vector<std::size_t> unusablePositions(std::string_view text) {
+  std::vector<std::size_t> positions;
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (!isNucleotideLetter(text[i]) && !isLayoutCharacter(text[i])) positions.push_back(i);
+  return positions;
 }
 
 }  // namespace bxl

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bxl {
 
@@ -27,6 +28,16 @@ struct ClaseSecuencia {
   std::string Codigo1a3(std::string_view cells) const;
   // The ruler: 9 blanks, then a "|" and 9 blanks for every ten positions.
   std::string Regla(std::int32_t count) const;
+  // Decides what kind of text this is (Tipo) and records its case, strand,
+  // "|" and middle-dot marks and its cleaned length. Caso and Hebra change
+  // only for a non-empty nucleotide text, and only the ones whose condition
+  // holds; otherwise they keep describing an earlier text.
+  void Clasificar(std::string_view text);
 };
+
+// Positions (0-based, one per byte) of the characters that keep a text from
+// being a nucleotide sequence: everything except A, C, G, T, U in either case
+// and the numbering and layout characters that LimpiarTexto drops.
+std::vector<std::size_t> unusablePositions(std::string_view text);
 
 }  // namespace bxl

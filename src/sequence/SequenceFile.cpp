@@ -1,0 +1,310 @@
+#include "sequence/SequenceFile.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <optional>
+
+#include "sequence/Ansi.h"
+
+namespace bxl {
+namespace {
+
+constexpr std::size_t kHeaderLines = 16;
+constexpr std::size_t kTypeLine = 7;
+constexpr std::size_t kShownRecordLength = 40;
+
+// lower: the expected text in lower case.
+bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
+  return text.size() == lower.size() &&
+         std::equal(text.begin(), text.end(), lower.begin(),
+                    [](char a, char b) { return (a >= 'A' && a <= 'Z' ? char(a + 0x20) : a) == b; });
+}
+
+bool endsWithBxl(std::string_view name) {
+  constexpr std::string_view suffix = ".bxl";
+  return name.size() >= suffix.size() && equalsIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
+}
+
+// UTF-8 to the 8-bit code page; a malformed or cut sequence becomes one kUnmappable.
+std::string fromUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  for (std::size_t i = 0; i < bytes.size();) {
+    const unsigned char lead = byteAt(i);
+    std::size_t extra = 0;
+    char32_t code = lead;
+    if (lead >= 0xC2 && lead < 0xE0) extra = 1, code = lead & 0x1F;
+    else if (lead >= 0xE0 && lead < 0xF0) extra = 2, code = lead & 0x0F;
+    else if (lead >= 0xF0 && lead < 0xF5) extra = 3, code = lead & 0x07;
+    else if (lead >= 0x80) {
+      out.push_back(kUnmappable);
+      ++i;
+      continue;
+    }
+    std::size_t k = 1;
+    for (; k <= extra && i + k < bytes.size() && (byteAt(i + k) & 0xC0) == 0x80; ++k)
+      code = (code << 6) | (byteAt(i + k) & 0x3F);
+    out.push_back(k <= extra ? kUnmappable : unicodeToAnsi(code));
+    i += k;
+  }
+  return out;
+}
+
+// UTF-16 to the 8-bit code page; a surrogate pair is one character.
+std::string fromUtf16(std::string_view bytes, bool bigEndian) {
+  std::string out;
+  out.reserve(bytes.size() / 2);
+  const auto unit = [&](std::size_t i) {
+    const auto a = static_cast<unsigned char>(bytes[i]);
+    const auto b = static_cast<unsigned char>(bytes[i + 1]);
+    return char32_t(bigEndian ? (a << 8) | b : (b << 8) | a);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const char32_t u = unit(i);
+    if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
+      const char32_t low = unit(i + 2);
+      if (low >= 0xDC00 && low < 0xE000) {
+        out.push_back(unicodeToAnsi(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00)));
+        i += 2;
+        continue;
+      }
+    }
+    out.push_back(unicodeToAnsi(u));
+  }
+  return out;
+}
+
+std::string toCodePage(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return fromUtf8(bytes.substr(3));
+  if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
+  if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
+  return std::string(bytes);
+}
+
+// A line break is CR LF, LF or a lone CR; a break at the very end opens no
+// further line.
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) end = text.size();
+    lines.emplace_back(text.substr(begin, end - begin));
+    if (end == text.size()) break;
+    begin = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
+  }
+  return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines, std::size_t from, std::size_t to) {
+  std::string text;
+  for (std::size_t i = from; i < to; ++i) text += lines[i];
+  return text;
+}
+
+bool isFontMarker(std::string_view line) { return equalsIgnoringCase(line, "font"); }
+
+// Decimal digits only; a number beyond size_t saturates, which puts the range
+// past the end of any text.
+std::optional<std::size_t> parseCount(std::string_view digits) {
+  if (digits.empty()) return std::nullopt;
+  std::size_t value = 0;
+  constexpr std::size_t kMax = std::numeric_limits<std::size_t>::max();
+  for (char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const auto digit = std::size_t(c - '0');
+    value = value > (kMax - digit) / 10 ? kMax : value * 10 + digit;
+  }
+  return value;
+}
+
+struct Record {
+  std::size_t start;
+  char code;
+  std::size_t length;
+};
+
+std::optional<Record> parseRecord(std::string_view line) {
+  const std::size_t dash = line.find('-');
+  if (dash == std::string_view::npos || dash + 1 >= line.size()) return std::nullopt;
+  const auto start = parseCount(line.substr(0, dash));
+  const auto length = parseCount(line.substr(dash + 2));
+  if (!start || !length) return std::nullopt;
+  return Record{*start, line[dash + 1], *length};
+}
+
+enum class Effect { Bold, Italic, Underline, Strikeout, Color };
+
+struct Code {
+  char code;
+  Effect effect;
+  Rgb color;
+};
+
+constexpr std::array<Code, 20> kCodes = {{
+    {'B', Effect::Bold, {}},
+    {'I', Effect::Italic, {}},
+    {'U', Effect::Underline, {}},
+    {'S', Effect::Strikeout, {}},
+    {'b', Effect::Color, {0, 0, 255}},      // blue
+    {'w', Effect::Color, {255, 255, 255}},  // white
+    {'r', Effect::Color, {255, 0, 0}},      // red
+    {'m', Effect::Color, {128, 0, 0}},      // maroon
+    {'s', Effect::Color, {192, 192, 192}},  // silver
+    {'l', Effect::Color, {0, 255, 0}},      // lime
+    {'y', Effect::Color, {255, 255, 0}},    // yellow
+    {'f', Effect::Color, {255, 0, 255}},    // fuchsia
+    {'g', Effect::Color, {0, 128, 0}},      // green
+    {'o', Effect::Color, {128, 128, 0}},    // olive
+    {'q', Effect::Color, {0, 255, 255}},    // aqua
+    {'n', Effect::Color, {0, 0, 128}},      // navy
+    {'p', Effect::Color, {128, 0, 128}},    // purple
+    {'t', Effect::Color, {0, 128, 128}},    // teal
+    {'a', Effect::Color, {128, 128, 128}},  // gray
+    {'k', Effect::Color, {0, 0, 0}},        // black
+}};
+
+// Styles add to what a character has; a colour replaces its colour. A code
+// outside the table changes nothing.
+void apply(const Record& record, std::vector<TextStyle>& styles) {
+  const auto code = std::find_if(kCodes.begin(), kCodes.end(), [&](const Code& c) { return c.code == record.code; });
+  if (code == kCodes.end() || record.start >= styles.size()) return;
+  const std::size_t end = record.start + std::min(record.length, styles.size() - record.start);
+  for (std::size_t i = record.start; i < end; ++i) {
+    TextStyle& s = styles[i];
+    switch (code->effect) {
+      case Effect::Bold: s.bold = true; break;
+      case Effect::Italic: s.italic = true; break;
+      case Effect::Underline: s.underline = true; break;
+      case Effect::Strikeout: s.strikeout = true; break;
+      case Effect::Color: s.color = code->color; break;
+    }
+  }
+}
+
+std::vector<StyleRun> runsOf(const std::vector<TextStyle>& styles) {
+  std::vector<StyleRun> runs;
+  for (std::size_t i = 0; i < styles.size();) {
+    std::size_t end = i + 1;
+    while (end < styles.size() && styles[end] == styles[i]) ++end;
+    if (!styles[i].isPlain()) runs.push_back({i, end - i, styles[i]});
+    i = end;
+  }
+  return runs;
+}
+
+void readDocument(SequenceFile& file) {
+  const std::vector<std::string>& lines = file.lines;
+  if (lines.size() <= kTypeLine) {
+    file.kind = SequenceFile::Kind::Refused;
+    file.problem = SequenceFile::Problem::TooFewLines;
+    return;
+  }
+  if (lines[kTypeLine] == "PROTEIN") {
+    file.kind = SequenceFile::Kind::Protein;
+    return;
+  }
+  const auto marker = std::find_if(lines.begin(), lines.end(), isFontMarker);
+  const auto textEnd = std::size_t(marker - lines.begin());
+  file.text = joinLines(lines, kHeaderLines, textEnd);
+  if (marker == lines.end()) return;
+  if (textEnd + 1 == lines.size()) {
+    // A marker with nothing after it is not kept among the file's lines.
+    file.lines.pop_back();
+    return;
+  }
+  std::vector<TextStyle> styles(file.text.size());
+  for (std::size_t i = textEnd + 1; i < lines.size(); ++i) {
+    const auto record = parseRecord(lines[i]);
+    if (!record) {
+      file.problem = SequenceFile::Problem::BadRecord;
+      file.badRecordLine = i + 1;
+      file.badRecord = lines[i];
+      break;
+    }
+    apply(*record, styles);
+  }
+  file.runs = runsOf(styles);
+}
+
+bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+void readPlainText(SequenceFile& file) {
+  const std::vector<std::string>& lines = file.lines;
+  const auto first = std::find_if_not(lines.begin(), lines.end(), [](const std::string& l) { return isBlank(l); });
+  const auto isHeader = [](const std::string& l) { return l.starts_with('>'); };
+  if (first == lines.end() || !isHeader(*first)) {
+    file.text = joinLines(lines, 0, lines.size());
+    return;
+  }
+  file.fastaRecords = std::size_t(std::count_if(lines.begin(), lines.end(), isHeader));
+  const auto next = std::find_if(first + 1, lines.end(), isHeader);
+  file.text = joinLines(lines, std::size_t(first - lines.begin()) + 1, std::size_t(next - lines.begin()));
+}
+
+// The record as the message shows it: a long line is cut.
+std::string shownRecord(const std::string& record) {
+  if (record.size() <= kShownRecordLength) return record;
+  return record.substr(0, kShownRecordLength) + "...";
+}
+
+}  // namespace
+
+SequenceFile readSequenceFile(std::string_view name, std::string_view bytes) {
+  SequenceFile file;
+  const std::string text = toCodePage(bytes);
+  if (text.find('\0') != std::string::npos) {
+    file.kind = SequenceFile::Kind::Refused;
+    file.problem = SequenceFile::Problem::NotText;
+    return file;
+  }
+  file.lines = splitLines(text);
+  if (endsWithBxl(name))
+    readDocument(file);
+  else
+    readPlainText(file);
+  return file;
+}
+
+std::string sequenceFileMessage(const SequenceFile& file, std::string_view idioma) {
+  const bool spanish = idioma == "Es";
+  switch (file.problem) {
+    case SequenceFile::Problem::NotText:
+      return spanish ? "Este archivo no puede ser le\xED" "do: no es un archivo de texto."
+                     : "This file can not be read: it is not a text file.";
+    case SequenceFile::Problem::TooFewLines: {
+      const std::string count = std::to_string(file.lines.size());
+      return spanish ? "Este archivo no puede ser le\xED" "do como documento BXL: tiene " + count +
+                           " l\xED" "neas y un documento tiene al menos 8."
+                     : "This file can not be read as a BXL document: it has " + count +
+                           " lines and a document has at least 8.";
+    }
+    case SequenceFile::Problem::BadRecord: {
+      const std::string line = std::to_string(file.badRecordLine);
+      const std::string record = shownRecord(file.badRecord);
+      return spanish ? "L\xED" "nea " + line + ": el registro de formato '" + record +
+                           "' no tiene la forma inicio-c\xF3" "digo-longitud (por ejemplo 0-B12). "
+                           "Los registros anteriores se han aplicado."
+                     : "Line " + line + ": the formatting record '" + record +
+                           "' is not of the form start-code-length (for example 0-B12). "
+                           "The records before it were applied.";
+    }
+    case SequenceFile::Problem::None:
+      break;
+  }
+  if (file.kind == SequenceFile::Kind::Protein)
+    return spanish ? "BeXalo detecta que este documento contiene una prote\xED" "na. En esta aplicaci\xF3" "n "
+                     "solo se pueden abrir secuencias de nucle\xF3" "tidos."
+                   : "BeXalo detected that this document holds a protein. Only nucleotide sequences can be "
+                     "opened in this application.";
+  if (file.fastaRecords > 1) {
+    const std::string count = std::to_string(file.fastaRecords);
+    return spanish ? "El archivo contiene " + count + " secuencias; solo se ha cargado la primera."
+                   : "The file holds " + count + " sequences; only the first one was loaded.";
+  }
+  return {};
+}
+
+}  // namespace bxl

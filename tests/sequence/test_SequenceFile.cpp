@@ -1,0 +1,242 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sequence/SequenceFile.h"
+
+namespace bxl {
+
+// Readable failures: a run as "{start+length rgb(r,g,b) B I U S}".
+void PrintTo(const StyleRun& run, std::ostream* out) {
+  const TextStyle& s = run.style;
+  *out << "{" << run.start << "+" << run.length << " rgb(" << int(s.color.red) << "," << int(s.color.green) << ","
+       << int(s.color.blue) << ")" << (s.bold ? " B" : "") << (s.italic ? " I" : "") << (s.underline ? " U" : "")
+       << (s.strikeout ? " S" : "") << "}";
+}
+
+namespace {
+
+using Kind = SequenceFile::Kind;
+using Problem = SequenceFile::Problem;
+
+// A BXL document: 16 header lines (line 7 names the type), then the body.
+std::string document(const std::vector<std::string>& body, const std::string& type = "DNA",
+                     const std::string& lineEnd = "\r\n") {
+  std::string text;
+  for (int i = 0; i < 16; ++i) text += (i == 7 ? type : "header " + std::to_string(i)) + lineEnd;
+  for (const std::string& line : body) text += line + lineEnd;
+  return text;
+}
+
+TextStyle colored(std::uint8_t r, std::uint8_t g, std::uint8_t b) { return TextStyle{{r, g, b}}; }
+
+TextStyle bold() {
+  TextStyle s;
+  s.bold = true;
+  return s;
+}
+
+TEST(SequenceFile, JoinsTheSequenceLinesAndStylesRangesByTheRecords) {
+  const SequenceFile f =
+      readSequenceFile("x.bxl", document({"ATGAAA", "TTTG", "Font", "0-r3", "6-B4", "2-I2", "2-g1"}));
+  EXPECT_EQ(f.kind, Kind::Sequence);
+  EXPECT_EQ(f.problem, Problem::None);
+  EXPECT_EQ(f.text, "ATGAAATTTG");
+  EXPECT_EQ(f.lines.size(), 23u);
+  EXPECT_EQ(f.lines[16], "ATGAAA");
+  TextStyle italicGreen = colored(0, 128, 0);  // a later colour replaces, styles add
+  italicGreen.italic = true;
+  TextStyle italic;
+  italic.italic = true;
+  const std::vector<StyleRun> runs = {
+      {0, 2, colored(255, 0, 0)}, {2, 1, italicGreen}, {3, 1, italic}, {6, 4, bold()}};
+  EXPECT_EQ(f.runs, runs);
+  EXPECT_EQ(sequenceFileMessage(f, "En"), "");
+}
+
+TEST(SequenceFile, EveryCodeHasItsEffect) {
+  TextStyle italic, underline, strikeout;
+  italic.italic = true;
+  underline.underline = true;
+  strikeout.strikeout = true;
+  const struct {
+    char code;
+    TextStyle style;
+  } cases[] = {
+      {'B', bold()}, {'I', italic}, {'U', underline}, {'S', strikeout},
+      {'b', colored(0, 0, 255)},     {'w', colored(255, 255, 255)}, {'r', colored(255, 0, 0)},
+      {'m', colored(128, 0, 0)},     {'s', colored(192, 192, 192)}, {'l', colored(0, 255, 0)},
+      {'y', colored(255, 255, 0)},   {'f', colored(255, 0, 255)},   {'g', colored(0, 128, 0)},
+      {'o', colored(128, 128, 0)},   {'q', colored(0, 255, 255)},   {'n', colored(0, 0, 128)},
+      {'p', colored(128, 0, 128)},   {'t', colored(0, 128, 128)},   {'a', colored(128, 128, 128)},
+  };
+  for (const auto& c : cases) {
+    const SequenceFile f = readSequenceFile("x.bxl", document({"ACGTACGT", "Font", std::string("2-") + c.code + "3"}));
+    EXPECT_EQ(f.runs, (std::vector<StyleRun>{{2, 3, c.style}})) << c.code;
+  }
+  // Black is the plain colour: it undoes an earlier colour. Unknown codes do nothing.
+  const SequenceFile f = readSequenceFile("x.bxl", document({"ACGTACGT", "Font", "0-r8", "0-k4", "0-x8", "0-i8"}));
+  EXPECT_EQ(f.runs, (std::vector<StyleRun>{{4, 4, colored(255, 0, 0)}}));
+  EXPECT_EQ(f.problem, Problem::None);
+}
+
+TEST(SequenceFile, RangesPastTheEndApplyToThePartThatExists) {
+  const SequenceFile f = readSequenceFile(
+      "x.bxl", document({"ACGTACGTAC", "Font", "8-r5", "10-B2", "99999999999999999999999-I1", "0-U99999999999999999999"}));
+  TextStyle underline;
+  underline.underline = true;
+  TextStyle redUnderline = colored(255, 0, 0);
+  redUnderline.underline = true;
+  EXPECT_EQ(f.problem, Problem::None);
+  EXPECT_EQ(f.runs, (std::vector<StyleRun>{{0, 8, underline}, {8, 2, redUnderline}}));
+}
+
+TEST(SequenceFile, AMalformedRecordStopsTheRecordsAndIsNamed) {
+  for (const std::string bad : {"0x-B3", "-B3", "5-B", "5B3", "", "0-B3 ", " 0-B3", "0-B-3", "5-", "+1-B2"}) {
+    const SequenceFile f = readSequenceFile("x.bxl", document({"ATGAAA", "TTTG", "Font", "0-r3", bad, "6-B4"}));
+    EXPECT_EQ(f.kind, Kind::Sequence) << bad;
+    EXPECT_EQ(f.problem, Problem::BadRecord) << bad;
+    EXPECT_EQ(f.badRecordLine, 21u) << bad;  // counted from 1, as an editor shows it
+    EXPECT_EQ(f.badRecord, bad);
+    EXPECT_EQ(f.text, "ATGAAATTTG");
+    EXPECT_EQ(f.runs, (std::vector<StyleRun>{{0, 3, colored(255, 0, 0)}})) << bad;
+  }
+  const SequenceFile f = readSequenceFile("x.bxl", document({"ATG", "Font", "0-r3", "0x-B3"}));
+  EXPECT_EQ(sequenceFileMessage(f, "En"),
+            "Line 20: the formatting record '0x-B3' is not of the form start-code-length (for example 0-B12). "
+            "The records before it were applied.");
+  EXPECT_EQ(sequenceFileMessage(f, "Es"),
+            "L\xEDnea 20: el registro de formato '0x-B3' no tiene la forma inicio-c\xF3" "digo-longitud "
+            "(por ejemplo 0-B12). Los registros anteriores se han aplicado.");
+  const std::string longRecord(200, '7');
+  const std::string shown = sequenceFileMessage(readSequenceFile("x.bxl", document({"A", "Font", longRecord})), "En");
+  EXPECT_NE(shown.find("'" + std::string(40, '7') + "...'"), std::string::npos) << shown;
+}
+
+TEST(SequenceFile, FindsTheMarkerInAnyCaseAsAWholeLine) {
+  const struct {
+    std::vector<std::string> body;
+    std::string text;
+    std::size_t lines;
+  } cases[] = {
+      {{"ATG", "FONT", "0-B1"}, "ATG", 19},
+      {{"ATG", "font", "0-B1"}, "ATG", 19},
+      {{"ATG", "Font ", "CC"}, "ATGFont CC", 19},  // a trailing blank: sequence text
+      {{"ATG", "CC"}, "ATGCC", 18},                 // no marker: everything after the header
+      {{"ATG", "CC", "Font"}, "ATGCC", 18},         // a last-line marker leaves the lines
+      {{"Font", "0-B1"}, "", 18},                   // marker right after the header
+      {{}, "", 16},
+  };
+  for (const auto& c : cases) {
+    const SequenceFile f = readSequenceFile("x.bxl", document(c.body));
+    EXPECT_EQ(f.kind, Kind::Sequence);
+    EXPECT_EQ(f.problem, Problem::None);
+    EXPECT_EQ(f.text, c.text);
+    EXPECT_EQ(f.lines.size(), c.lines) << c.text;
+  }
+}
+
+TEST(SequenceFile, AProteinDocumentLoadsNothing) {
+  const SequenceFile f = readSequenceFile("x.bxl", document({"MKLV", "Font", "0-B1"}, "PROTEIN"));
+  EXPECT_EQ(f.kind, Kind::Protein);
+  EXPECT_EQ(f.text, "");
+  EXPECT_TRUE(f.runs.empty());
+  EXPECT_EQ(f.lines.size(), 19u);
+  EXPECT_EQ(sequenceFileMessage(f, "En"),
+            "BeXalo detected that this document holds a protein. Only nucleotide sequences can be opened in "
+            "this application.");
+  EXPECT_NE(sequenceFileMessage(f, "Es").find("prote\xEDna"), std::string::npos);
+  // Only the exact word marks a protein.
+  EXPECT_EQ(readSequenceFile("x.bxl", document({"ACG"}, "protein")).kind, Kind::Sequence);
+}
+
+TEST(SequenceFile, RefusesShortDocumentsAndFilesThatAreNotText) {
+  const SequenceFile shortDocument = readSequenceFile("x.bxl", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
+  EXPECT_EQ(shortDocument.kind, Kind::Refused);
+  EXPECT_EQ(shortDocument.problem, Problem::TooFewLines);
+  EXPECT_EQ(sequenceFileMessage(shortDocument, "En"),
+            "This file can not be read as a BXL document: it has 7 lines and a document has at least 8.");
+  EXPECT_EQ(sequenceFileMessage(shortDocument, "Es"),
+            "Este archivo no puede ser le\xED" "do como documento BXL: tiene 7 l\xEDneas y un documento tiene al "
+            "menos 8.");
+  // Eight lines are enough; the sequence is then empty.
+  const SequenceFile eight = readSequenceFile("x.bxl", "1\n2\n3\n4\n5\n6\n7\n8");
+  EXPECT_EQ(eight.kind, Kind::Sequence);
+  EXPECT_EQ(eight.text, "");
+
+  for (const char* name : {"x.bxl", "x.txt"}) {
+    const SequenceFile binary = readSequenceFile(name, std::string("ATG\0\x01\x02\r\nCC", 10));
+    EXPECT_EQ(binary.kind, Kind::Refused);
+    EXPECT_EQ(binary.problem, Problem::NotText);
+    EXPECT_TRUE(binary.lines.empty());
+    EXPECT_EQ(sequenceFileMessage(binary, "En"), "This file can not be read: it is not a text file.");
+    EXPECT_EQ(sequenceFileMessage(binary, "Es"), "Este archivo no puede ser le\xED" "do: no es un archivo de texto.");
+  }
+}
+
+TEST(SequenceFile, OnlyABxlEndingMakesADocument) {
+  const std::string bytes = document({"ATG", "Font", "0-B1"});
+  for (const char* name : {"seq.BXL", "C:\\data\\seq.Bxl", ".bxl"})
+    EXPECT_EQ(readSequenceFile(name, bytes).text, "ATG") << name;
+  for (const char* name : {"seq.txt", "seq.bxl.txt", "bxl", "seqbxl", ""}) {
+    const SequenceFile f = readSequenceFile(name, bytes);
+    EXPECT_EQ(f.text.substr(0, 8), "header 0") << name;  // every line, the header included
+    EXPECT_TRUE(f.runs.empty());
+  }
+}
+
+TEST(SequenceFile, PlainTextJoinsAllItsLinesWhateverTheirEnds) {
+  const SequenceFile f = readSequenceFile("seq.txt", "ATG\r\nAAA\nTT\rTG\r\n\r\n");
+  EXPECT_EQ(f.kind, Kind::Sequence);
+  EXPECT_EQ(f.text, "ATGAAATTTG");
+  EXPECT_EQ(f.lines, (std::vector<std::string>{"ATG", "AAA", "TT", "TG", ""}));
+  EXPECT_EQ(f.fastaRecords, 0u);
+  EXPECT_EQ(sequenceFileMessage(f, "En"), "");
+  EXPECT_EQ(readSequenceFile("seq.txt", "").text, "");
+}
+
+TEST(SequenceFile, DocumentsReadTheSameWithAnyLineEnd) {
+  const std::vector<std::string> body = {"ATGAAA", "TTTG", "Font", "0-r3", "6-B4"};
+  const SequenceFile crlf = readSequenceFile("x.bxl", document(body, "DNA", "\r\n"));
+  for (const char* lineEnd : {"\n", "\r"}) {
+    const SequenceFile other = readSequenceFile("x.bxl", document(body, "DNA", lineEnd));
+    EXPECT_EQ(other.lines, crlf.lines);
+    EXPECT_EQ(other.text, crlf.text);
+    EXPECT_EQ(other.runs, crlf.runs);
+  }
+  EXPECT_EQ(crlf.runs.size(), 2u);
+}
+
+TEST(SequenceFile, FastaLoadsTheFirstRecordAndCountsTheOthers) {
+  const SequenceFile one = readSequenceFile("seq.fasta", "\r\n>seq1 a gene\r\nATGAAA\r\nTTTG\r\n");
+  EXPECT_EQ(one.text, "ATGAAATTTG");
+  EXPECT_EQ(one.fastaRecords, 1u);
+  EXPECT_EQ(sequenceFileMessage(one, "En"), "");
+
+  const SequenceFile three = readSequenceFile("seq.fa", ">a\nATG\nCC\n>b\nGGG\n>c\nTTT\n");
+  EXPECT_EQ(three.kind, Kind::Sequence);
+  EXPECT_EQ(three.text, "ATGCC");
+  EXPECT_EQ(three.fastaRecords, 3u);
+  EXPECT_EQ(three.lines.size(), 7u);
+  EXPECT_EQ(sequenceFileMessage(three, "En"), "The file holds 3 sequences; only the first one was loaded.");
+  EXPECT_EQ(sequenceFileMessage(three, "Es"), "El archivo contiene 3 secuencias; solo se ha cargado la primera.");
+
+  // A '>' further down does not make a file FASTA.
+  const SequenceFile notFasta = readSequenceFile("seq.txt", "ATG\n>b\nCC\n");
+  EXPECT_EQ(notFasta.text, "ATG>bCC");
+  EXPECT_EQ(notFasta.fastaRecords, 0u);
+}
+
+TEST(SequenceFile, ByteOrderMarksAreReadAsTheirEncoding) {
+  // UTF-8: é is in the code page, α is not.
+  EXPECT_EQ(readSequenceFile("s.txt", "\xEF\xBB\xBF" "AT\xC3\xA9\r\n\xCE\xB1G").text, "AT\xE9?G");
+  // UTF-16 holds NUL bytes yet is text.
+  const std::string little("\xFF\xFE" "A\0T\0\r\0\n\0G\0\xAC\x20", 14);  // ... G €
+  EXPECT_EQ(readSequenceFile("s.txt", little).text, "ATG\x80");
+  const std::string big("\xFE\xFF\0A\xD8\x3D\xDE\x00\0C", 10);  // A, an emoji (one character), C
+  EXPECT_EQ(readSequenceFile("s.txt", big).text, "A?C");
+}
+
+}  // namespace
+}  // namespace bxl
