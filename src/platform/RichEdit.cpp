@@ -1,5 +1,7 @@
 #include "platform/RichEdit.h"
 
+#include <algorithm>
+
 #include <QObject>
 
 #include "platform/Desktop.h"
@@ -7,7 +9,8 @@
 namespace bxl::platform {
 
 void RichEdit::copyToClipboard() const {
-  if (selLength() > 0) desktop().setClipboardText(selectedText());
+  // The clipboard of this desktop takes "\n" line ends.
+  if (selLength() > 0) desktop().setClipboardText(selectionText());
 }
 
 void RichEdit::cutToClipboard() {
@@ -20,15 +23,38 @@ void RichEdit::pasteFromClipboard() { replaceSelection(desktop().clipboardText()
 
 RichEdit* asRichEdit(QObject* object) { return dynamic_cast<RichEdit*>(object); }
 
+// Both run in one pass: QString::replace with many matches is quadratic-ish and
+// takes most of a second on a genome-scale display.
 QString normalizeLineEnds(QString text) {
-  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  text.replace('\r', '\n');
-  return text;
+  if (!text.contains(QLatin1Char('\r'))) return text;
+  QString out(text.size(), Qt::Uninitialized);
+  QChar* to = out.data();
+  const QChar* from = text.constData();
+  const QChar* end = from + text.size();
+  qsizetype written = 0;
+  for (; from < end; ++from) {
+    if (*from == QLatin1Char('\r')) {
+      to[written++] = QLatin1Char('\n');
+      if (from + 1 < end && from[1] == QLatin1Char('\n')) ++from;
+    } else {
+      to[written++] = *from;
+    }
+  }
+  out.truncate(written);
+  return out;
 }
 
 QString withCrLf(const QString& text) {
-  QString out = text;
-  out.replace('\n', QStringLiteral("\r\n"));
+  const char16_t* from = reinterpret_cast<const char16_t*>(text.constData());
+  const char16_t* end = from + text.size();
+  const auto ends = std::count(from, end, u'\n');
+  if (ends == 0) return text;
+  QString out(text.size() + ends, Qt::Uninitialized);
+  char16_t* to = reinterpret_cast<char16_t*>(out.data());
+  for (; from < end; ++from) {
+    if (*from == u'\n') *to++ = u'\r';
+    *to++ = *from;
+  }
   return out;
 }
 

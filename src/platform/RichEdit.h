@@ -16,6 +16,11 @@ class QWidget;
 
 namespace bxl::platform {
 
+// Line ends "\r\n" and "\r" become "\n", the single line end used inside.
+QString normalizeLineEnds(QString text);
+// The text with "\n" line ends written as "\r\n".
+QString withCrLf(const QString& text);
+
 struct CharFormat {
   QColor color = QColor(Qt::black);
   bool bold = false;
@@ -45,7 +50,9 @@ class RichEdit {
   // The widget that shows the text, or nullptr for a holder that only keeps it.
   virtual QWidget* view() = 0;
 
-  virtual QString text() const = 0;
+  // The text with "\n" line ends, one character per position.
+  virtual QString plainText() const = 0;
+  QString text() const { return withCrLf(plainText()); }
   // Replaces the whole text, as typing it would: the change handler runs.
   virtual void setText(const QString& text) = 0;
   virtual QStringList lines() const = 0;
@@ -56,10 +63,13 @@ class RichEdit {
   virtual qsizetype selStart() const = 0;
   virtual qsizetype selLength() const = 0;
   virtual void setSelection(qsizetype start, qsizetype length) = 0;
-  virtual QString selectedText() const = 0;
+  // The selected text with "\n" line ends.
+  virtual QString selectionText() const = 0;
+  QString selectedText() const { return withCrLf(selectionText()); }
   virtual void replaceSelection(const QString& text) = 0;
 
-  virtual CharFormat selectionFormat() const = 0;
+  virtual CharFormat formatAt(qsizetype position) const = 0;
+  CharFormat selectionFormat() const { return formatAt(selStart()); }
   virtual void setSelectionFormat(const CharFormat& format) = 0;
   // Formats many ranges at once (sorted, not overlapping), leaving the selection alone.
   virtual void applyFormats(std::span<const FormatRun> runs) = 0;
@@ -102,10 +112,6 @@ RichEdit* createRichEditView(QWidget* parent);
 // A hidden holder that keeps text between commands and paints nothing.
 RichEdit* createTextHolder(QObject* parent);
 
-// Line ends "\r\n" and "\r" become "\n", the single line end used inside.
-QString normalizeLineEnds(QString text);
-// The text with "\n" line ends written as "\r\n".
-QString withCrLf(const QString& text);
 // find over a text whose line ends are single "\n" characters.
 qsizetype findInText(const QString& text, const QString& what, qsizetype start, qsizetype length, int options);
 

@@ -32,7 +32,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   QObject* object() override { return this; }
   QWidget* view() override { return this; }
 
-  QString text() const override { return withCrLf(model_.text()); }
+  QString plainText() const override { return model_.text(); }
   void setText(const QString& text) override {
     model_.setText(text);
     anchor_ = caret_ = 0;
@@ -60,7 +60,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
     ensureCaretVisible();
     viewport()->update();
   }
-  QString selectedText() const override { return withCrLf(model_.text().mid(selStart(), selLength())); }
+  QString selectionText() const override { return model_.text().mid(selStart(), selLength()); }
   void replaceSelection(const QString& text) override {
     const qsizetype start = selStart();
     const QString inserted = normalizeLineEnds(text);
@@ -69,7 +69,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
     afterEdit(true);
   }
 
-  CharFormat selectionFormat() const override { return model_.formatAt(selStart()); }
+  CharFormat formatAt(qsizetype position) const override { return model_.formatAt(position); }
   void setSelectionFormat(const CharFormat& format) override {
     model_.setFormat(selStart(), selLength(), format);
     viewport()->update();

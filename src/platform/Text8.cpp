@@ -19,9 +19,12 @@ std::string toAnsi(const QString& text) {
 }
 
 QString fromAnsi(std::string_view bytes) {
-  QString text;
-  text.reserve(qsizetype(bytes.size()));
-  for (char b : bytes) text.append(QChar(char16_t(ansiToUnicode(static_cast<unsigned char>(b)))));
+  // Latin-1 and the code page differ only in 0x80..0x9F, which sequences rarely hold.
+  QString text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+  QChar* chars = text.data();
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (chars[i].unicode() >= 0x80 && chars[i].unicode() <= 0x9F)
+      chars[i] = QChar(char16_t(ansiToUnicode(static_cast<unsigned char>(chars[i].unicode()))));
   return text;
 }
 

@@ -12,7 +12,7 @@ class TextHolder : public QObject, public RichEdit {
 
   QObject* object() override { return this; }
   QWidget* view() override { return nullptr; }
-  QString text() const override { return withCrLf(text_); }
+  QString plainText() const override { return text_; }
   void setText(const QString& text) override {
     text_ = normalizeLineEnds(text);
     selStart_ = selLength_ = 0;
@@ -31,7 +31,7 @@ class TextHolder : public QObject, public RichEdit {
     selStart_ = std::clamp<qsizetype>(start, 0, text_.size());
     selLength_ = std::clamp<qsizetype>(length, 0, text_.size() - selStart_);
   }
-  QString selectedText() const override { return withCrLf(text_.mid(selStart_, selLength_)); }
+  QString selectionText() const override { return text_.mid(selStart_, selLength_); }
   void replaceSelection(const QString& text) override {
     const QString inserted = normalizeLineEnds(text);
     text_.replace(selStart_, selLength_, inserted);
@@ -39,7 +39,7 @@ class TextHolder : public QObject, public RichEdit {
     selLength_ = 0;
     changed();
   }
-  CharFormat selectionFormat() const override { return {}; }
+  CharFormat formatAt(qsizetype) const override { return {}; }
   void setSelectionFormat(const CharFormat&) override {}
   void applyFormats(std::span<const FormatRun>) override {}
   std::vector<FormatRun> formatRuns() const override { return {}; }

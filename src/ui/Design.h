@@ -57,4 +57,12 @@ struct CaptionDesign {
   const char* spanish;
 };
 
+// A message box's caption and text in English and in Spanish; a message
+// without a Spanish text reads the same in both languages.
+struct MessageDesign {
+  const char* caption;
+  const char* english;
+  const char* spanish = nullptr;
+};
+
 }  // namespace bxl::ui

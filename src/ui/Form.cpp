@@ -68,6 +68,17 @@ platform::RichEdit* Form::richEdit(const QString& name) const {
   throw std::logic_error("control " + name.toStdString() + " is not a rich edit");
 }
 
+bool Form::spanish() const {
+  const auto* language = findChild<QLabel*>(QStringLiteral("LabelIdioma"));
+  return language && language->text() == QLatin1String("Es");
+}
+
+platform::Answer Form::showMessage(const MessageDesign& message, platform::Buttons buttons, const QStringList& arguments) {
+  QString text = QString::fromUtf8(spanish() && message.spanish ? message.spanish : message.english);
+  for (const QString& argument : arguments) text = text.arg(argument);
+  return platform::desktop().message(this, QString::fromUtf8(message.caption), text, buttons);
+}
+
 QString Form::scriptFind(const QString&, bool, bool) {
   return QStringLiteral("%1 has no find dialog").arg(formClass_);
 }

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/Desktop.h"
 #include "platform/RichEdit.h"
 #include "ui/Design.h"
 
@@ -35,6 +36,12 @@ class Form : public QMainWindow {
     return typed;
   }
   platform::RichEdit* richEdit(const QString& name) const;
+
+  // Whether the window speaks Spanish: its LabelIdioma reads "Es".
+  bool spanish() const;
+  // Shows a message in the window's language; %1, %2... take the arguments.
+  platform::Answer showMessage(const MessageDesign& message, platform::Buttons buttons = platform::Buttons::Ok,
+                               const QStringList& arguments = {});
 
   // The main menu attached to the window, or nullptr.
   QMenu* attachedMenu() const { return attachedMenu_; }

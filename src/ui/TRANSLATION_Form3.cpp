@@ -1,6 +1,8 @@
 #include "ui/TRANSLATION_Form3.h"
 
 #include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QAbstractButton>
 #include <QMenu>
 #include <QStyle>
@@ -9,6 +11,11 @@
 #include "platform/Scaling.h"
 #include "platform/ScriptText.h"
 #include "platform/Text8.h"
+#include "sequence/Ansi.h"
+#include "sequence/ExampleSequence.h"
+#include "sequence/SequenceFile.h"
+#include "translation/Display.h"
+#include "translation/Translation.h"
 #include "ui/Controls.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenLayout.h"
@@ -51,19 +58,43 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
       {"ButtonUpPanelOut", &TForm3::ButtonUpPanelOut},
       {"BtnBorrarPaneles", &TForm3::BtnBorrarPaneles},
       {"TimerProgressBar", &TForm3::TimerProgressBarTimer},
+      {"TipoSecuencia", &TForm3::TipoSecuencia},
+      {"BtnSequenceEmpty", &TForm3::BtnSequenceEmpty},
+      {"BtnClear", &TForm3::BtnClear},
+      {"AdvSmoothButton1", &TForm3::BtnClear},
+      {"ButtonABRIR", &TForm3::ButtonABRIR},
+      {"BtnSeQExample", &TForm3::BtnSeQExample},
+      {"ButtonEDITAR", &TForm3::ButtonEDITAR},
+      {"BtnSelectedText", &TForm3::BtnSelectedText},
+      {"BitOPENFILE", &TForm3::BitOPENFILE},
+      {"BtnFuncionTraducir", &TForm3::BtnFuncionTraducir},
+      {"Btn1LetterCode", &TForm3::Btn1LetterCode},
+      {"Btn3LetterCode", &TForm3::Btn3LetterCode},
+      {"ButtonESCRIBIRENRE1", &TForm3::ButtonESCRIBIRENRE1},
+      {"Mitochondrial", &TForm3::Mitochondrial},
+      {"BtnVertebrate", &TForm3::BtnVertebrate},
+      {"BtnMus", &TForm3::BtnMus},
   };
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
   runGuarded([this] { FormCreate(); });
 }
 
-bool TForm3::spanish() const { return control<QLabel>(QStringLiteral("LabelIdioma"))->text() == QLatin1String("Es"); }
-
 void TForm3::setDown(const char* toggle, bool down) {
   control<SmoothToggleButton>(QString::fromLatin1(toggle))->setChecked(down);
 }
 
+bool TForm3::isDown(const char* toggle) const {
+  return control<SmoothToggleButton>(QString::fromLatin1(toggle))->isChecked();
+}
+
 void TForm3::setShown(const char* name, bool shown) { control<QWidget>(QString::fromLatin1(name))->setVisible(shown); }
+
+void TForm3::setCaption(const char* name, const QString& caption) { Form::setCaption(QString::fromLatin1(name), caption); }
+
+std::array<platform::RichEdit*, 3> TForm3::frameHolders() const {
+  return {richEdit(QStringLiteral("RichEdit2")), richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))};
+}
 
 void TForm3::FormCreate() { BtnPANTALLA(); }
 
@@ -139,6 +170,344 @@ void TForm3::TimerProgressBarTimer() {
   bar->setVisible(true);
   bar->setValue(bar->value() + 5);
   if (bar->value() == 100) bar->setValue(10);
+}
+
+// --- Sequence input and checks ----------------------------------------------
+
+void TForm3::TipoSecuencia() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) return;
+  DatosSecuencia.Clasificar(SecuenciaTrabajo);
+  switch (DatosSecuencia.Tipo) {
+    case 'X': {
+      markUnusableCharacters();
+      if (showMessage(form3::kOtherCharacters, platform::Buttons::YesNo) != platform::Answer::Yes) {
+        showMessage(form3::kCannotUse);
+        break;
+      }
+      const std::string filtered = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
+      DatosSecuencia.Clasificar(filtered);
+      if (classifyingSelection_) {
+        // Only the selected stretch is cleaned; the rest of the sequence stays.
+        const qsizetype start = editor->selStart();
+        editor->replaceSelection(platform::fromAnsi(filtered));
+        editor->setSelection(start, qsizetype(filtered.size()));
+      } else {
+        editor->setText(platform::fromAnsi(filtered));
+      }
+      break;
+    }
+    case 'A':
+    case 'B':
+      showMessage(form3::kProteinDetected);
+      showMessage(form3::kCannotUse);
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm3::markUnusableCharacters() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  // One byte per editor position (line ends as one "\n", each half of a
+  // surrogate pair on its own), so text positions are editor positions.
+  const QString text = editor->plainText();
+  std::string bytes(std::size_t(text.size()), kUnmappable);
+  for (qsizetype i = 0; i < text.size(); ++i)
+    if (!text[i].isSurrogate()) bytes[std::size_t(i)] = unicodeToAnsi(text[i].unicode());
+  std::vector<platform::FormatRun> marks;
+  for (std::size_t position : unusablePositions(bytes)) {
+    platform::CharFormat format = editor->formatAt(qsizetype(position));
+    format.color = QColor(255, 0, 0);
+    if (!marks.empty() && marks.back().start + marks.back().length == qsizetype(position) && marks.back().format == format)
+      ++marks.back().length;
+    else
+      marks.push_back({qsizetype(position), 1, format});
+  }
+  editor->applyFormats(marks);
+}
+
+void TForm3::BtnSequenceEmpty() { showMessage(form3::kSequenceEmpty); }
+
+void TForm3::BtnClear() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) return;
+  if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
+    editor->view()->setFocus();
+    return;
+  }
+  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
+  for (int i = 0; i < lines->count(); ++i) lines->item(i)->setText(QStringLiteral(" "));
+  for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
+  for (platform::RichEdit* edit : {richEdit(QStringLiteral("RichEditProt")), richEdit(QStringLiteral("RichEdit2")),
+                                   richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))})
+    edit->setText(QString());
+  setCaption("AdvSmoothLabel7", QString());
+  editor->setText(QString());
+  setShown("Panel8", false);
+}
+
+void TForm3::ButtonABRIR() {
+  if (!isDown("ButtonABRIR")) {
+    setShown("Panel1", false);
+    return;
+  }
+  setShown("Panel1", true);
+  for (const char* toggle : {"Btn1LetterCode", "Btn3LetterCode", "BtnSelectedText"}) setDown(toggle, false);
+}
+
+void TForm3::BtnSeQExample() {
+  richEdit(QStringLiteral("RichEdit1"))->setText(platform::fromAnsi(exampleSequence()));
+  setDown("ButtonABRIR", false);
+  setShown("Panel1", false);
+}
+
+void TForm3::ButtonEDITAR() {
+  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) {
+    showMessage(form3::kLoadOneSequence);
+    return;
+  }
+  if (control<QWidget>(QStringLiteral("Panel8"))->isVisibleTo(client())) {
+    setDown("ButtonEDITAR", false);
+    setShown("Panel8", false);
+    return;
+  }
+  setDown("ButtonEDITAR", true);
+  setShown("Panel8", true);
+  setDown("Mitochondrial", false);
+  setShown("Panel5", false);
+}
+
+void TForm3::BtnSelectedText() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+    setDown("BtnSelectedText", false);
+    return;
+  }
+  if (editor->selLength() == 0) {
+    showMessage(form3::kSelectNucleotides);
+    setDown("BtnSelectedText", false);
+    return;
+  }
+  ButtonUpPanelOut();
+  setDown("BtnSelectedText", true);
+  SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
+  classifyingSelection_ = true;
+  TipoSecuencia();
+  classifyingSelection_ = false;
+  if (DatosSecuencia.Tipo != 'N') return;
+  setCaption("Label17", QStringLiteral("All"));
+  setShown("RichEditProt", true);
+  showResultTitle(QStringLiteral("Selected sequence"));
+  setCaption("Label1", QStringLiteral("1Code"));
+  SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
+  BtnFuncionTraducir();
+  ButtonESCRIBIRENRE1();
+  control<ProgressBar>(QStringLiteral("ProgressBar1"))->setValue(100);
+  BtnBorrarPaneles();
+  setShown("ProgressBar1", false);
+}
+
+void TForm3::BitOPENFILE() {
+  const auto path = platform::desktop().openFile(this, QString::fromLatin1(form3::kFileFilter), QStringLiteral("BXL"));
+  if (!path) return;
+  // Read and check the whole file before anything the user has is touched.
+  QFile file(*path);
+  QString why;
+  if (QFileInfo(*path).isDir())
+    why = spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder");
+  else if (!file.open(QIODevice::ReadOnly))
+    why = file.errorString();
+  if (!why.isEmpty()) {
+    showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, why});
+    return;
+  }
+  const QByteArray bytes = file.readAll();
+  const SequenceFile document = readSequenceFile(path->toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
+  if (document.kind == SequenceFile::Kind::Refused) {
+    showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, problem});
+    return;
+  }
+
+  setShown("Panel1", false);
+  ButtonUpButtons();
+  setShown("Label2", false);
+  auto* pathEdit = control<Edit>(QStringLiteral("Edit6"));
+  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
+  const auto showFile = [&] {
+    pathEdit->setText(*path);
+    pathEdit->setVisible(true);
+    lines->clear();
+    for (const std::string& line : document.lines) lines->addItem(platform::fromAnsi(line));
+  };
+  showFile();
+  BtnClear();
+  showFile();
+
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (document.kind == SequenceFile::Kind::Sequence) {
+    if (platform::desktop().screenSize().width() == 800) {
+      QWidget* view = editor->view();
+      view->resize(500, view->height());
+    }
+    editor->setText(platform::fromAnsi(document.text));
+    std::vector<platform::FormatRun> runs;
+    runs.reserve(document.runs.size());
+    for (const StyleRun& run : document.runs) {
+      const TextStyle& style = run.style;
+      runs.push_back({qsizetype(run.start), qsizetype(run.length),
+                      platform::CharFormat{QColor(style.color.red, style.color.green, style.color.blue), style.bold,
+                                           style.italic, style.underline, style.strikeout}});
+    }
+    editor->applyFormats(runs);
+  }
+  // A protein document, a bad formatting record or a FASTA file of several
+  // records: say what happened to the file.
+  if (!problem.isEmpty()) platform::desktop().message(this, QStringLiteral("BeXalo"), problem, platform::Buttons::Ok);
+  // After a bad record the text is left as loaded, unclassified, as the
+  // reading stopped there; otherwise it is checked like any new sequence.
+  if (document.problem != SequenceFile::Problem::BadRecord) {
+    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    TipoSecuencia();
+  }
+  editor->setSelection(0, 0);
+  setDown("ButtonABRIR", false);
+}
+
+// --- Translation --------------------------------------------------------------
+
+void TForm3::showResultTitle(const QString& title) {
+  setCaption("AdvSmoothLabel7", title);
+  setShown("AdvSmoothLabel7", true);
+}
+
+void TForm3::caretToStartOfResults() {
+  for (const char* name : {"RichEditProt", "RichEdit2", "RichEdit3", "RichEdit4"})
+    richEdit(QString::fromLatin1(name))->setSelection(0, 0);
+}
+
+void TForm3::BtnFuncionTraducir() {
+  const FrameStrings frames = translateWorkingSequence(SecuenciaTrabajo, DatosSecuencia.Caso);
+  const auto holders = frameHolders();
+  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
+}
+
+void TForm3::Btn1LetterCode() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+    setDown("Btn1LetterCode", false);
+    return;
+  }
+  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  TipoSecuencia();
+  if (DatosSecuencia.Tipo == 'N') {
+    setShown("RichEditProt", true);
+    setCaption("Label17", QStringLiteral("All"));
+    ButtonUpPanelOut();
+    setDown("Btn1LetterCode", true);
+    setCaption("Label1", QStringLiteral("1Code"));
+    SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
+    BtnFuncionTraducir();
+    showResultTitle(QStringLiteral("1 letter code"));
+    ButtonESCRIBIRENRE1();
+  }
+  caretToStartOfResults();
+}
+
+void TForm3::Btn3LetterCode() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+    setDown("Btn3LetterCode", false);
+  } else {
+    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    TipoSecuencia();
+    if (DatosSecuencia.Tipo == 'N') {
+      setCaption("Label17", QStringLiteral("All"));
+      setShown("RichEditProt", true);
+      showResultTitle(QStringLiteral("3 letters code"));
+      setCaption("Label1", QStringLiteral("3Code"));
+      ButtonUpPanelOut();
+      setDown("Btn3LetterCode", true);
+      SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
+      BtnFuncionTraducir();
+      for (platform::RichEdit* holder : frameHolders())
+        holder->setText(platform::fromAnsi(threeLetterFrame(platform::toAnsi(holder->plainText()))));
+      ButtonESCRIBIRENRE1();
+    }
+  }
+  setShown("ProgressBar1", false);
+}
+
+void TForm3::ButtonESCRIBIRENRE1() {
+  BtnBorrarPaneles();
+  setShown("Panel2", true);
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
+  const auto holders = frameHolders();
+  const FrameStrings frames = {platform::toAnsi(holders[0]->plainText()), platform::toAnsi(holders[1]->plainText()),
+                               platform::toAnsi(holders[2]->plainText())};
+  const Display written = writeDisplay(DisplayKind::AllFrames, nucleotides, frames);
+  display->setText(platform::fromAnsi(written.text));
+  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
+  display->setSelection(0, 0);
+  setShown("Label2", true);
+}
+
+void TForm3::Mitochondrial() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+    setDown("Mitochondrial", false);
+    return;
+  }
+  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  TipoSecuencia();
+  if (DatosSecuencia.Tipo != 'N') {
+    setDown("Mitochondrial", false);
+    return;
+  }
+  ButtonUpPanelOut();
+  setDown("Mitochondrial", true);
+  setShown("Panel5", true);
+}
+
+struct TForm3::MitochondrialCommand {
+  const GeneticCode& code;
+  const char* title;
+  bool showsProgress;  // the mouse code runs the progress timer
+};
+
+void TForm3::BtnVertebrate() {
+  translateMitochondrial({kVertebrateMitochondrialCode, "Mitochondria. Vertebrate. 1 letter code", false});
+}
+
+void TForm3::BtnMus() { translateMitochondrial({kMouseMitochondrialCode, "Mitochondria. Mus.  1 letter code", true}); }
+
+void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
+  setCaption("Label17", QStringLiteral("All"));
+  setShown("RichEditProt", true);
+  showResultTitle(QString::fromLatin1(command.title));
+  auto* timer = control<Timer>(QStringLiteral("TimerProgressBar"));
+  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  if (command.showsProgress) {
+    timer->setEnabled(true);
+    progress->setValue(10);
+  }
+  setCaption("Label1", QStringLiteral("1Code"));
+  const auto holders = frameHolders();
+  for (platform::RichEdit* holder : holders) holder->setText(QString());
+  const std::string sequence = DatosSecuencia.LimpiarTexto(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
+  const FrameStrings frames = bxl::translateMitochondrial(sequence, command.code);
+  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
+  ButtonESCRIBIRENRE1();
+  setShown("ProgressBar1", false);
+  if (command.showsProgress) timer->setEnabled(false);
+  caretToStartOfResults();
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

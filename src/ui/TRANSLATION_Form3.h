@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the sequence editor, the translation display and the
 // workspace every other window reads.
+#include <array>
 #include <string>
 
 #include "sequence/ClaseSecuencia.h"
@@ -29,15 +30,45 @@ class TForm3 : public Form {
   void BtnBorrarPaneles();
   void TimerProgressBarTimer();
 
-  bool spanish() const;
+  // Sequence input and checks.
+  void TipoSecuencia();
+  void BtnSequenceEmpty();
+  void BtnClear();
+  void ButtonABRIR();
+  void BtnSeQExample();
+  void ButtonEDITAR();
+  void BtnSelectedText();
+  void BitOPENFILE();
+
+  // Translation.
+  void BtnFuncionTraducir();
+  void Btn1LetterCode();
+  void Btn3LetterCode();
+  void ButtonESCRIBIRENRE1();
+  void Mitochondrial();
+  void BtnVertebrate();
+  void BtnMus();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  struct MitochondrialCommand;
+  void translateMitochondrial(const MitochondrialCommand& command);
   void applyLanguage(bool spanish);
   void setDown(const char* toggle, bool down);
+  bool isDown(const char* toggle) const;
   void setShown(const char* control, bool shown);
+  void setCaption(const char* control, const QString& caption);
+  void showResultTitle(const QString& title);
+  void caretToStartOfResults();
+  void markUnusableCharacters();
+  // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
+  std::array<platform::RichEdit*, 3> frameHolders() const;
+
+  // Set while the selection, not the whole editor, is being classified: a
+  // deletion of other characters then cleans only the selected stretch.
+  bool classifyingSelection_ = false;
 };
 
 // The workspace as the script driver prints it.

@@ -181,6 +181,25 @@ constexpr std::array kHintTable = {
 }  // namespace
 
 const std::span<const ControlDesign> kControls = kControlTable;
+
+const MessageDesign kSequenceEmpty{"BeXalo", "The sequence is empty. Load, write or paste one sequence",
+                                   "La secuencia está vacía. Cargue, escriba o pegue una secuencia"};
+const MessageDesign kOtherCharacters{
+    "BeXalo",
+    "BeXalo detected that the text contains characters that are neither nucleotides nor aminoacids. Do you want to "
+    "delete other characters than A,G,C,T or U ?",
+    "BeXalo detecta que el texto contiene caracteres que no pertenece a un ácido nucleíco o a una proteína. ¿Quiere "
+    "borrar caracteres que no son de A,G,C,T or U?"};
+const MessageDesign kCannotUse{"Bexalo", "Sorry, this text can not be used in this application",
+                               "Lo sentimos pero este texto no puede ser usado en esta aplicación"};
+const MessageDesign kProteinDetected{
+    "BeXalo", "BeXalo detected that the sequence bay be made up of aminoacids. Do you want to open the protein application?",
+    "BeXalo detecta que la secuencia puede ser de aminoácidos. ¿Quiere abrir la aplicación de proteínas?"};
+const MessageDesign kWillBeCleared{"BeXalo", "The sequence will be cleared", "La secuencia se borrará"};
+const MessageDesign kLoadOneSequence{"BeXalo", "Please, load one sequence"};
+const MessageDesign kSelectNucleotides{"BeXalo",
+                                       "Please, select nucleotides in the sequence with the mouse and clic the button again"};
+const MessageDesign kCannotReadFile{"BeXalo", "The file %1 cannot be read: %2", "No se puede leer el archivo %1: %2"};
 const MainMenuDesign kMainMenuEnglish{"MainMenu1", "Help", kHelpEnglish};
 const MainMenuDesign kMainMenuSpanish{"MainMenuEs", "Ayuda", kHelpSpanish};
 const PopupMenuDesign kPopupEnglish{"PopupMenu1", kPopupEnglishItems};

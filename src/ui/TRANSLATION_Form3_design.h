@@ -19,6 +19,18 @@ extern const PopupMenuDesign kPopupSpanish;
 // Captions that follow the language, in the order they are applied.
 extern const std::span<const CaptionDesign> kCaptions;
 
+// Messages of the main window.
+extern const MessageDesign kSequenceEmpty;
+extern const MessageDesign kOtherCharacters;
+extern const MessageDesign kCannotUse;
+extern const MessageDesign kProteinDetected;
+extern const MessageDesign kWillBeCleared;
+extern const MessageDesign kLoadOneSequence;
+extern const MessageDesign kSelectNucleotides;
+extern const MessageDesign kCannotReadFile;  // %1 the file, %2 why
+
+inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
+
 struct HintDesign {
   const char* control;
   const char* hint;
