@@ -26,6 +26,8 @@ class Desktop {
   virtual Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) = 0;
   // The open dialog; filter as "Name|*.EXT|Name|*.ext". Returns the chosen path.
   virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+  // Whether any printer is set up on this desktop.
+  virtual bool printerInstalled() const = 0;
   // The print dialog; true when the user confirms.
   virtual bool printDialog(QWidget* parent) = 0;
   // Prints lines of text in one font, page after page, as a titled document.

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QScreen>
 #include <QUrl>
 
@@ -40,6 +41,8 @@ QPrinter& QtDesktop::printer() {
   if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
   return *printer_;
 }
+
+bool QtDesktop::printerInstalled() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
 bool QtDesktop::printDialog(QWidget* parent) {
   QPrintDialog dialog(&printer(), parent);

@@ -24,6 +24,7 @@ class ScriptedDesktop : public Desktop {
 
   Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
+  bool printerInstalled() const override { return true; }
   bool printDialog(QWidget* parent) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QtMath>
 #include <QKeyEvent>
+#include <QAction>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -196,6 +197,12 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   }
 
   void keyPressEvent(QKeyEvent* event) override {
+    // The shortcuts of the pop-up menu's items run the window's commands.
+    if (popup_) {
+      const QKeySequence pressed(event->keyCombination());
+      for (QAction* action : popup_->actions())
+        if (!action->shortcut().isEmpty() && action->shortcut() == pressed) return action->trigger();
+    }
     if (event == QKeySequence::Copy) return copyToClipboard();
     if (event == QKeySequence::Cut) return cutToClipboard();
     if (event == QKeySequence::Paste) return pasteFromClipboard();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 
 #include "sequence/Ansi.h"
 
@@ -162,6 +163,41 @@ std::vector<std::size_t> unusablePositions(std::string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i)
     if (!isNucleotideLetter(text[i]) && !isLayoutCharacter(text[i])) positions.push_back(i);
   return positions;
+}
+
+std::string ClaseSecuencia::ARNaADN(std::string_view text) {
+  std::string dna(text);
+  for (char& c : dna) {
+    if (c == 'U') c = 'T';
+    else if (c == 'u') c = 't';
+  }
+  Hebra = '1';
+  return dna;
+}
+
+std::string ClaseSecuencia::Complementar(std::string_view text) {
+  const bool lower = Caso == 'm';
+  std::string paired;
+  paired.reserve(text.size());
+  for (char c : text) {
+    char pair = 0;
+    switch (c) {
+      case 'A': case 'a': pair = 'T'; break;
+      case 'T': case 't': pair = 'A'; break;
+      case 'G': case 'g': pair = 'C'; break;
+      case 'C': case 'c': pair = 'G'; break;
+      default: continue;
+    }
+    paired.push_back(lower ? char(pair + ('a' - 'A')) : pair);
+  }
+  Longitud = std::int32_t(std::min<std::size_t>(text.size(), INT32_MAX));
+  Complemento = 'C';
+  return paired;
+}
+
+std::string ClaseSecuencia::Invertir(std::string_view text) {
+  Reversa = 'R';
+  return std::string(text.rbegin(), text.rend());
 }
 
 }  // namespace bxl

@@ -33,6 +33,16 @@ struct ClaseSecuencia {
   // only for a non-empty nucleotide text, and only the ones whose condition
   // holds; otherwise they keep describing an earlier text.
   void Clasificar(std::string_view text);
+
+  // Strand operations.
+  // U becomes T and u becomes t; the strand is DNA from now on.
+  std::string ARNaADN(std::string_view text);
+  // The paired bases of the text's A, C, G, T (either case), upper case, or
+  // lower case when the last classified text was all lower case; every other
+  // character is dropped.
+  std::string Complementar(std::string_view text);
+  // Every character in reverse order.
+  std::string Invertir(std::string_view text);
 };
 
 // Positions (0-based, one per byte) of the characters that keep a text from

@@ -10,6 +10,7 @@ enum class Kind {
   RichEdit,    // a visible rich edit
   TextHolder,  // a hidden rich edit that only keeps text
   ListBox, ProgressBar, Timer, Component,
+  FindDialog,  // a modeless find dialog, hidden until opened
 };
 
 enum class FontUnit { Pixels, Points };
@@ -43,6 +44,7 @@ struct MainMenuDesign {
 struct MenuItemDesign {
   const char* name;
   const char* caption;
+  const char* shortcut = nullptr;
 };
 
 struct PopupMenuDesign {

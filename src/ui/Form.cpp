@@ -9,6 +9,7 @@
 #include "platform/Desktop.h"
 #include "platform/Scaling.h"
 #include "ui/Controls.h"
+#include "ui/FindDialog.h"
 
 namespace bxl::ui {
 namespace {
@@ -132,6 +133,7 @@ void Form::build(std::span<const ControlDesign> design) {
         break;
       }
       case Kind::Component: object = new Component(this); break;
+      case Kind::FindDialog: object = new FindDialog(this); break;
     }
     if (widget) object = widget;
     // Named first: the style sheet picks some controls by name.
@@ -165,6 +167,7 @@ void Form::buildPopupMenu(const PopupMenuDesign& design) {
     QAction* action = menu->addAction(QString());
     action->setObjectName(QString::fromLatin1(item.name));
     setCaptionOf(action, QString::fromUtf8(item.caption));
+    if (item.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(item.shortcut)));
   }
 }
 

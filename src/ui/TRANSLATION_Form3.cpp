@@ -17,6 +17,8 @@
 #include "translation/Display.h"
 #include "translation/Translation.h"
 #include "ui/Controls.h"
+#include "ui/FindDialog.h"
+#include "ui/Launch.h"
 #include "ui/Pictures.h"
 #include "ui/ScreenLayout.h"
 #include "ui/TRANSLATION_Form3_design.h"
@@ -74,8 +76,36 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
       {"Mitochondrial", &TForm3::Mitochondrial},
       {"BtnVertebrate", &TForm3::BtnVertebrate},
       {"BtnMus", &TForm3::BtnMus},
+      {"Button11", &TForm3::Button11},
+      {"Button12", &TForm3::Button12},
+      {"Button13", &TForm3::Button13},
+      {"Button5", &TForm3::Button5},
+      {"BtnLabelStops", &TForm3::BtnLabelStops},
+      {"BtnLabelMet", &TForm3::BtnLabelMet},
+      {"AdvSmoothButton2", &TForm3::AdvSmoothButton2},
+      {"BtnComplementaria", &TForm3::BtnComplementaria},
+      {"BtnReversa", &TForm3::BtnReversa},
+      {"BtnRevCom", &TForm3::BtnRevCom},
+      {"AdvSmoothButton16", &TForm3::AdvSmoothButton16},
+      {"AdvSmoothButton8", &TForm3::AdvSmoothButton8},
+      {"Cut3", &TForm3::Cut3},
+      {"Copy3", &TForm3::Copy3},
+      {"Paste3", &TForm3::Paste3},
+      {"SelectAll3", &TForm3::SelectAll3},
+      {"MenuItem1", &TForm3::Cut3},
+      {"MenuItem2", &TForm3::Copy3},
+      {"MenuItem3", &TForm3::Paste3},
+      {"MenuItem4", &TForm3::SelectAll3},
+      {"BitGraphic", &TForm3::BitGraphic},
+      {"BitOpenORF", &TForm3::BitOpenORF},
+      {"ButtonGeneticCode", &TForm3::ButtonGeneticCode},
+      {"ButtonCERRAR", &TForm3::ButtonCERRAR},
+      {"ButtonPRINT", &TForm3::ButtonPRINT},
   };
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
+
+  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  find->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
 
   runGuarded([this] { FormCreate(); });
 }
@@ -508,6 +538,289 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
   setShown("ProgressBar1", false);
   if (command.showsProgress) timer->setEnabled(false);
   caretToStartOfResults();
+}
+
+// --- Display -------------------------------------------------------------------
+
+// The three one-frame displays: the frame holder read and the numbering rule
+// follow from the frame.
+void TForm3::showOneFrame(int frame) {
+  static constexpr DisplayKind kKinds[] = {DisplayKind::Frame1Only, DisplayKind::Frame2Only, DisplayKind::Frame3Only};
+  BtnBorrarPaneles();
+  setShown("Panel2", true);
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  display->setText(QString());
+  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
+  const std::string frameText = platform::toAnsi(frameHolders()[std::size_t(frame)]->plainText());
+  FrameTexts frames;
+  frames[std::size_t(frame)] = frameText;
+  const Display written = writeDisplay(kKinds[frame], nucleotides, frames);
+  display->setText(platform::fromAnsi(written.text));
+  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
+  display->setSelection(0, 0);
+  setShown("Label2", true);
+}
+
+void TForm3::Button11() { showOneFrame(0); }
+void TForm3::Button12() { showOneFrame(1); }
+void TForm3::Button13() { showOneFrame(2); }
+
+void TForm3::Button5() {
+  setCaption("Label17", QStringLiteral("All"));
+  ButtonESCRIBIRENRE1();
+}
+
+// --- Codon labelling ------------------------------------------------------------
+
+struct TForm3::MarkPass {
+  QString pattern;  // found without regard to case
+  qsizetype length;
+  QColor color;
+};
+
+namespace {
+const QColor kStopColor(255, 0, 0);
+const QColor kMethionineColor(0, 128, 0);
+}  // namespace
+
+std::optional<TForm3::MarkPass> TForm3::methioninePass() const {
+  const QString mode = control<QLabel>(QStringLiteral("Label1"))->text();
+  if (mode == QLatin1String("1Code")) return MarkPass{QStringLiteral("M"), 1, kMethionineColor};
+  if (mode == QLatin1String("3Code")) return MarkPass{QStringLiteral("Met"), 3, kMethionineColor};
+  // Before the first translation there is no code to look for methionines in.
+  return std::nullopt;
+}
+
+void TForm3::clearMarks() {
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  std::vector<platform::FormatRun> neutral = display->formatRuns();
+  for (platform::FormatRun& run : neutral) {
+    run.format.color = QColor(Qt::black);
+    run.format.bold = run.format.underline = false;
+  }
+  display->applyFormats(neutral);
+}
+
+std::size_t TForm3::mark(const MarkPass& pass) {
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  const QString text = display->plainText();
+  std::vector<platform::FormatRun> marks;
+  std::size_t found = 0;
+  for (qsizetype at = text.indexOf(pass.pattern, 0, Qt::CaseInsensitive); at >= 0;
+       at = text.indexOf(pass.pattern, at + pass.length, Qt::CaseInsensitive)) {
+    ++found;
+    // A mark adds its colour, bold and underline to what the characters have.
+    platform::CharFormat format = display->formatAt(at);
+    format.color = pass.color;
+    format.bold = format.underline = true;
+    if (!marks.empty() && marks.back().start + marks.back().length == at && marks.back().format == format)
+      marks.back().length += pass.length;
+    else
+      marks.push_back({at, pass.length, format});
+  }
+  display->applyFormats(marks);
+  display->setSelection(0, 0);
+  return found;
+}
+
+void TForm3::BtnLabelStops() {
+  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  clearMarks();
+  if (mark({QStringLiteral("*"), 1, kStopColor}) == 0) showMessage(form3::kNoStopFound);
+}
+
+void TForm3::BtnLabelMet() {
+  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  clearMarks();
+  const auto pass = methioninePass();
+  if (!pass || mark(*pass) == 0) showMessage(form3::kNoMethionineFound);
+}
+
+void TForm3::AdvSmoothButton2() {
+  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  clearMarks();
+  mark({QStringLiteral("*"), 1, kStopColor});
+  if (const auto pass = methioninePass()) mark(*pass);
+}
+
+// --- Strand operations ------------------------------------------------------------
+
+void TForm3::toggleStatus(const char* label, const QString& caption) {
+  auto* status = control<QLabel>(QString::fromLatin1(label));
+  const bool same = status->text() == caption;
+  status->setText(same ? QString() : caption);
+  status->setVisible(!same);
+}
+
+void TForm3::BtnComplementaria() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+    return;
+  }
+  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  TipoSecuencia();
+  if (DatosSecuencia.Tipo != 'N') return;
+  std::string text = platform::toAnsi(editor->text());
+  if (DatosSecuencia.Hebra == '2') {
+    if (showMessage(form3::kRnaToDna, platform::Buttons::YesNo) == platform::Answer::Yes) {
+      text = DatosSecuencia.ARNaADN(text);
+      editor->setText(platform::fromAnsi(text));
+    } else {
+      showMessage(form3::kNoComplementOfRna);
+    }
+  }
+  if (DatosSecuencia.Hebra == '1') {
+    editor->setText(platform::fromAnsi(DatosSecuencia.Complementar(text)));
+    toggleStatus("AdvSmoothLabel7", QStringLiteral("Complementary"));
+  }
+}
+
+void TForm3::BtnReversa() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+  } else {
+    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    TipoSecuencia();
+    if (DatosSecuencia.Tipo == 'N') {
+      // Reversed with single line ends: a reversed CR LF would read as two line breaks.
+      editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
+      toggleStatus("AdvSmoothLabel7", QStringLiteral("Reverse"));
+    }
+  }
+  setDown("ButtonEDITAR", false);
+}
+
+void TForm3::BtnRevCom() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() == 0) {
+    BtnSequenceEmpty();
+  } else {
+    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    TipoSecuencia();
+    if (DatosSecuencia.Tipo == 'N') {
+      BtnComplementaria();
+      BtnReversa();
+      toggleStatus("AdvSmoothLabel3", QStringLiteral("Reverse-Complementary"));
+    }
+  }
+  setDown("ButtonEDITAR", false);
+}
+
+void TForm3::AdvSmoothButton16() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  // Counted as the editor hands the text out: a line break is two characters.
+  const std::string text = platform::toAnsi(editor->text());
+  const std::string filtered = DatosSecuencia.FiltrarNucleotidos(text);
+  if (text.size() == filtered.size()) {
+    showMessage(form3::kAllNucleotides);
+  } else {
+    editor->setText(platform::fromAnsi(filtered));
+    showMessage(form3::kCharactersRemoved, platform::Buttons::Ok, {QString::number(text.size() - filtered.size())});
+  }
+  setShown("Panel8", false);
+  setDown("ButtonEDITAR", false);
+}
+
+// --- Find and clipboard -------------------------------------------------------------
+
+void TForm3::AdvSmoothButton8() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  editor->setSelection(0, 0);
+  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  find->setFindText(editor->selectedText());
+  find->show();
+  setDown("ButtonEDITAR", false);
+  setShown("Panel8", false);
+}
+
+void TForm3::FindDialog1Find() {
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  const auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  editor->setKeepSelectionVisible(true);
+  const qsizetype from = editor->selStart() + editor->selLength();
+  const int options = (find->matchCase() ? platform::FindMatchCase : 0) | (find->wholeWord() ? platform::FindWholeWord : 0);
+  const qsizetype at = editor->findText(find->findText(), from, editor->length() - from, options);
+  if (at >= 0) editor->setSelection(at, find->findText().size());
+  editor->view()->setFocus();
+  if (at < 0) {
+    showMessage(form3::kEndOfDocument);
+    // Back to the very start, so the next search finds a match at position 0 too.
+    editor->setSelection(0, 0);
+  }
+}
+
+QString TForm3::scriptFind(const QString& text, bool matchCase, bool wholeWord) {
+  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  if (!find->isVisible()) return QStringLiteral("the find dialog is not open (click TForm3.AdvSmoothButton8 first)");
+  find->setFindText(text);
+  find->setOptions(matchCase, wholeWord);
+  find->findNext();
+  return {};
+}
+
+bool TForm3::editorHasFocus() const { return richEdit(QStringLiteral("RichEdit1"))->view()->hasFocus(); }
+
+void TForm3::Cut3() {
+  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->cutToClipboard();
+}
+
+void TForm3::Copy3() {
+  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->copyToClipboard();
+}
+
+void TForm3::SelectAll3() {
+  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->selectAll();
+}
+
+void TForm3::Paste3() {
+  if (!editorHasFocus()) return;
+  setShown("AdvSmoothLabel7", false);
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  editor->pasteFromClipboard();
+  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  TipoSecuencia();
+}
+
+// --- Windows and printing -------------------------------------------------------------
+
+void TForm3::BitGraphic() {
+  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) return BtnSequenceEmpty();
+  const auto holders = frameHolders();
+  if (std::all_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+    return void(showMessage(form3::kTranslateFirstForGraph));
+  openGraphWindow(*this);
+}
+
+void TForm3::BitOpenORF() {
+  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) return BtnSequenceEmpty();
+  const auto holders = frameHolders();
+  if (std::any_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+    return void(showMessage(form3::kTranslateFirstForOrf));
+  openOrfWindow(*this);
+}
+
+void TForm3::ButtonGeneticCode() { openGeneticCodeWindow(*this); }
+
+void TForm3::ButtonCERRAR() { close(); }
+
+void TForm3::ButtonPRINT() {
+  if (!platform::desktop().printerInstalled()) showMessage(form3::kNoPrinter);
+  if (!platform::desktop().printDialog(this)) return;
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* buffer = richEdit(QStringLiteral("RPrint"));
+  buffer->setText(QString());
+  if (display->length() == 0) return;
+  const QString indent(8, QLatin1Char(' '));
+  QStringList lines = {indent + QStringLiteral("BeXalo-Translation"), QStringLiteral(" "),
+                       indent + control<Edit>(QStringLiteral("Edit6"))->text(), QStringLiteral(" ")};
+  for (const QString& line : display->lines()) lines << indent + line;
+  buffer->setText(lines.join(QLatin1Char('\n')));
+  setDown("ButtonPRINT", false);
+  platform::desktop().printText(QStringLiteral("Translation"), platform::Orientation::Landscape, buffer->lines(),
+                                buffer->textFont());
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,7 @@
 // The main window: the sequence editor, the translation display and the
 // workspace every other window reads.
 #include <array>
+#include <optional>
 #include <string>
 
 #include "sequence/ClaseSecuencia.h"
@@ -49,12 +50,47 @@ class TForm3 : public Form {
   void BtnVertebrate();
   void BtnMus();
 
+  // Display, labelling, strand operations, find, clipboard, launching, printing.
+  void Button11();
+  void Button12();
+  void Button13();
+  void Button5();
+  void BtnLabelStops();
+  void BtnLabelMet();
+  void AdvSmoothButton2();
+  void BtnComplementaria();
+  void BtnReversa();
+  void BtnRevCom();
+  void AdvSmoothButton16();
+  void AdvSmoothButton8();
+  void FindDialog1Find();
+  void Cut3();
+  void Copy3();
+  void Paste3();
+  void SelectAll3();
+  void BitGraphic();
+  void BitOpenORF();
+  void ButtonGeneticCode();
+  void ButtonCERRAR();
+  void ButtonPRINT();
+
+  QString scriptFind(const QString& text, bool matchCase, bool wholeWord) override;
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   struct MitochondrialCommand;
   void translateMitochondrial(const MitochondrialCommand& command);
+  void showOneFrame(int frame);
+  struct MarkPass;
+  std::optional<MarkPass> methioninePass() const;
+  void clearMarks();
+  // Marks every match of the pass in the display; returns how many.
+  std::size_t mark(const MarkPass& pass);
+  void toggleStatus(const char* label, const QString& caption);
+  // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
+  bool editorHasFocus() const;
   void applyLanguage(bool spanish);
   void setDown(const char* toggle, bool down);
   bool isDown(const char* toggle) const;

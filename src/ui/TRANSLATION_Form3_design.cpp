@@ -94,7 +94,7 @@ constexpr std::array kControlTable = {
 
     ControlDesign{"TimerProgressBar", Kind::Timer, nullptr, "", 0, 0, 0, 0, kWindow, false, "interval=1000"},
     ControlDesign{"OpenDialog1", Kind::Component, nullptr, "", 0, 0, 0, 0, kWindow, false},
-    ControlDesign{"FindDialog1", Kind::Component, nullptr, "", 0, 0, 0, 0, kWindow, false},
+    ControlDesign{"FindDialog1", Kind::FindDialog, nullptr, "", 0, 0, 0, 0, kWindow, false},
     ControlDesign{"PrintDialog1", Kind::Component, nullptr, "", 0, 0, 0, 0, kWindow, false},
 };
 
@@ -127,17 +127,17 @@ constexpr std::array<const char*, 11> kHelpSpanish = {
 };
 
 constexpr std::array kPopupEnglishItems = {
-    MenuItemDesign{"Cut3", "Cut"},
-    MenuItemDesign{"Copy3", "Copy"},
-    MenuItemDesign{"Paste3", "Paste"},
-    MenuItemDesign{"SelectAll3", "Select All"},
+    MenuItemDesign{"Cut3", "Cut", "Ctrl+X"},
+    MenuItemDesign{"Copy3", "Copy", "Ctrl+C"},
+    MenuItemDesign{"Paste3", "Paste", "Ctrl+V"},
+    MenuItemDesign{"SelectAll3", "Select All", "Ctrl+A"},
 };
 
 constexpr std::array kPopupSpanishItems = {
-    MenuItemDesign{"MenuItem1", "Cortar"},
-    MenuItemDesign{"MenuItem2", "Copiar"},
-    MenuItemDesign{"MenuItem3", "Pegar"},
-    MenuItemDesign{"MenuItem4", "Seleccionar todo"},
+    MenuItemDesign{"MenuItem1", "Cortar", "Ctrl+X"},
+    MenuItemDesign{"MenuItem2", "Copiar", "Ctrl+C"},
+    MenuItemDesign{"MenuItem3", "Pegar", "Ctrl+V"},
+    MenuItemDesign{"MenuItem4", "Seleccionar todo", "Ctrl+A"},
 };
 
 constexpr std::array kCaptionTable = {
@@ -199,6 +199,25 @@ const MessageDesign kWillBeCleared{"BeXalo", "The sequence will be cleared", "La
 const MessageDesign kLoadOneSequence{"BeXalo", "Please, load one sequence"};
 const MessageDesign kSelectNucleotides{"BeXalo",
                                        "Please, select nucleotides in the sequence with the mouse and clic the button again"};
+const MessageDesign kNoStopFound{"BeXalo", "No stop codon was found in the sequence",
+                                  "No se ha encontrado codón de parada en la secuencia"};
+const MessageDesign kNoMethionineFound{"BeXalo", "No Methinonine codon was found in the sequence",
+                                        "No se ha encontrado codón de Metionina en la secuencia"};
+const MessageDesign kRnaToDna{"BeXalo", "The sequence is RNA. Change to DNA?", "La secuencia es ARN. Cambiar a ADN?"};
+const MessageDesign kNoComplementOfRna{"BeXalo", "There is no complementary sequence to RNA",
+                                       "No hay secuencia complementaria de un ARN"};
+const MessageDesign kAllNucleotides{"BeXalo", "All characters in the sequence are nucleotides",
+                                    "Todos los caracteres de la secuencia son nucleótidos"};
+const MessageDesign kCharactersRemoved{"BeXalo",
+                                       "The sequence had %1 characters without nucleotide code in it and were removed",
+                                       "La secuencia tenía %1 caracteres sin código de nuleótidos y han sido eliminados"};
+const MessageDesign kEndOfDocument{"Find", "End of Document Reached!"};
+const MessageDesign kTranslateFirstForGraph{"BeXalo", "Please, first translate one nucleotide sequence"};
+const MessageDesign kTranslateFirstForOrf{"BeXalo", "Please, first translate the sequence"};
+const MessageDesign kNoPrinter{"BeXalo",
+                               "No printer is installed. The print dialog can still save the translation as a PDF file.",
+                               "No hay ninguna impresora instalada. El diálogo de impresión puede guardar la traducción "
+                               "como archivo PDF."};
 const MessageDesign kCannotReadFile{"BeXalo", "The file %1 cannot be read: %2", "No se puede leer el archivo %1: %2"};
 const MainMenuDesign kMainMenuEnglish{"MainMenu1", "Help", kHelpEnglish};
 const MainMenuDesign kMainMenuSpanish{"MainMenuEs", "Ayuda", kHelpSpanish};

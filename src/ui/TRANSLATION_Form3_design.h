@@ -28,6 +28,16 @@ extern const MessageDesign kWillBeCleared;
 extern const MessageDesign kLoadOneSequence;
 extern const MessageDesign kSelectNucleotides;
 extern const MessageDesign kCannotReadFile;  // %1 the file, %2 why
+extern const MessageDesign kNoStopFound;
+extern const MessageDesign kNoMethionineFound;
+extern const MessageDesign kRnaToDna;
+extern const MessageDesign kNoComplementOfRna;
+extern const MessageDesign kAllNucleotides;
+extern const MessageDesign kCharactersRemoved;  // %1 how many
+extern const MessageDesign kEndOfDocument;
+extern const MessageDesign kTranslateFirstForGraph;
+extern const MessageDesign kTranslateFirstForOrf;
+extern const MessageDesign kNoPrinter;
 
 inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
 

@@ -76,3 +76,28 @@ TEST(Regla, PutsABarUnderEveryTenthPositionAndAtLeastOne) {
 
 }  // namespace
 }  // namespace bxl
+
+namespace bxl {
+namespace {
+
+TEST(StrandOperations, ComplementReverseAndRnaToDna) {
+  ClaseSecuencia s;
+  EXPECT_EQ(s.Complementar("AACGT"), "TTGCA");
+  EXPECT_EQ(s.Complemento, 'C');
+  EXPECT_EQ(s.Longitud, 5);
+  EXPECT_EQ(s.Complementar("ac gt\r\n12Uu-N"), "TGCA");  // all but A, C, G, T dropped
+  EXPECT_EQ(s.Longitud, 13);
+  s.Caso = 'm';
+  EXPECT_EQ(s.Complementar("aacgt"), "ttgca");
+  EXPECT_EQ(s.Complementar("AAcgt"), "ttgca");  // the case code, not the text, decides
+  EXPECT_EQ(s.Invertir("AACGT"), "TGCAA");
+  EXPECT_EQ(s.Reversa, 'R');
+  EXPECT_EQ(s.Invertir("AC\nGU"), "UG\nCA");
+  EXPECT_EQ(s.Invertir(""), "");
+  s.Hebra = '2';
+  EXPECT_EQ(s.ARNaADN("AUGCuu"), "ATGCtt");
+  EXPECT_EQ(s.Hebra, '1');
+}
+
+}  // namespace
+}  // namespace bxl
