@@ -51,9 +51,15 @@ int main(int argc, char** argv) {
       edit->setSelection(edit->length(), 0);
       display->grab();
     });
+    const double label = millis([&] {
+      window.control<QAbstractButton>(QStringLiteral("BtnLabelStops"))->click();
+      display->grab();
+    });
+    const auto stops = window.richEdit(QStringLiteral("RichEditProt"))->formatRuns().size();
     window.control<QAbstractButton>(QStringLiteral("Btn1LetterCode"))->setChecked(false);
-    std::printf("%9lld bases: click on \"1 letter code\" to a painted display %7.1f ms; scroll to the end and paint %5.1f ms\n",
-                static_cast<long long>(bases), translate, scroll);
+    std::printf("%9lld bases: click on \"1 letter code\" to a painted display %7.1f ms; scroll to the end and paint %5.1f ms; "
+                "\"Label stop\" (%zu marked runs) %6.1f ms\n",
+                static_cast<long long>(bases), translate, scroll, stops, label);
   }
   return 0;
 }
