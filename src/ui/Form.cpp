@@ -14,6 +14,8 @@
 namespace bxl::ui {
 namespace {
 
+constexpr const char* kAutoSize = "bxlAutoSize";
+
 std::vector<Form*>& registry() {
   static std::vector<Form*> windows;
   return windows;
@@ -143,7 +145,11 @@ void Form::build(std::span<const ControlDesign> design) {
     if (widget) {
       widget->setGeometry(d.left, d.top, d.width, d.height);
       widget->setFont(designFont(d.font, font()));
-      if (d.width == 0 && d.height == 0) widget->adjustSize();
+      if (d.width == 0 && d.height == 0) {
+        // A control designed without a size fits its caption, now and after every change.
+        widget->setProperty(kAutoSize, true);
+        widget->adjustSize();
+      }
       widget->setVisible(d.visible);
     }
   }
@@ -201,9 +207,10 @@ void Form::setCaptionOf(QObject* control, const QString& caption) {
     button->setText(escaped);
   else if (auto* action = qobject_cast<QAction*>(control))
     action->setText(escaped);
-  else if (auto* label = qobject_cast<QLabel*>(control))
+  else if (auto* label = qobject_cast<QLabel*>(control)) {
     label->setText(caption);
-  else if (auto* window = qobject_cast<QWidget*>(control); window && window->isWindow())
+    if (label->property(kAutoSize).toBool()) label->adjustSize();
+  } else if (auto* window = qobject_cast<QWidget*>(control); window && window->isWindow())
     window->setWindowTitle(caption);
   else
     throw std::logic_error("control " + control->objectName().toStdString() + " has no caption");

@@ -43,6 +43,13 @@ QTextEdit, QLineEdit, QListWidget { border: 1px solid #c3d1e2; border-radius: 3p
 bxl--ui--Panel { background: #f3f7fc; border: 1px solid #c6d6ea; border-radius: 6px; }
 bxl--ui--Panel#Panel20 { background: #f6f9fd; border: none; border-left: 1px solid #dbe5f1; border-radius: 0; }
 bxl--ui--Bevel { color: #c6d6ea; }
+QLabel#Label2 {
+  color: #8a1010;
+  background: rgba(255, 255, 255, 235);
+  border: 1px solid #e3b8b8;
+  border-radius: 5px;
+  padding: 1px 8px;
+}
 )";
 }  // namespace
 
