@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
+#include <optional>
 
 #include "platform/RichEdit.h"
 #include "platform/TextModel.h"
@@ -37,6 +38,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   void setText(const QString& text) override {
     model_.setText(text);
     anchor_ = caret_ = 0;
+    typingFormat_.reset();
     afterEdit(false);
   }
   QStringList lines() const override {
@@ -58,6 +60,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   void setSelection(qsizetype start, qsizetype length) override {
     anchor_ = std::clamp<qsizetype>(start, 0, model_.length());
     caret_ = std::clamp<qsizetype>(anchor_ + std::max<qsizetype>(0, length), anchor_, model_.length());
+    typingFormat_.reset();
     ensureCaretVisible();
     viewport()->update();
   }
@@ -66,12 +69,15 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
     const qsizetype start = selStart();
     const QString inserted = normalizeLineEnds(text);
     model_.replace(start, selLength(), inserted);
+    if (typingFormat_) model_.setFormat(start, inserted.size(), *typingFormat_);
     anchor_ = caret_ = start + inserted.size();
     afterEdit(true);
   }
 
   CharFormat formatAt(qsizetype position) const override { return model_.formatAt(position); }
   void setSelectionFormat(const CharFormat& format) override {
+    // With nothing selected the format is the one the next typed text takes.
+    if (selLength() == 0) typingFormat_ = format;
     model_.setFormat(selStart(), selLength(), format);
     viewport()->update();
   }
@@ -171,6 +177,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   void mousePressEvent(QMouseEvent* event) override {
     if (event->button() != Qt::LeftButton) return;
     const qsizetype at = positionAt(event->position().toPoint());
+    typingFormat_.reset();
     caret_ = at;
     if (!(event->modifiers() & Qt::ShiftModifier)) anchor_ = at;
     viewport()->update();
@@ -281,6 +288,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   }
 
   void moveCaret(qsizetype to, bool extend) {
+    typingFormat_.reset();
     caret_ = std::clamp<qsizetype>(to, 0, model_.length());
     if (!extend) anchor_ = caret_;
     ensureCaretVisible();
@@ -343,6 +351,7 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   bool keepSelection_ = false;
   bool wantReturns_ = true;
   QMenu* popup_ = nullptr;
+  std::optional<CharFormat> typingFormat_;
 };
 
 }  // namespace

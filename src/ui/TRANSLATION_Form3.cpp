@@ -266,6 +266,10 @@ void TForm3::BtnClear() {
     editor->view()->setFocus();
     return;
   }
+  clearWorkspace();
+}
+
+void TForm3::clearWorkspace() {
   auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
   for (int i = 0; i < lines->count(); ++i) lines->item(i)->setText(QStringLiteral(" "));
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
@@ -273,7 +277,7 @@ void TForm3::BtnClear() {
                                    richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))})
     edit->setText(QString());
   setCaption("AdvSmoothLabel7", QString());
-  editor->setText(QString());
+  richEdit(QStringLiteral("RichEdit1"))->setText(QString());
   setShown("Panel8", false);
 }
 
@@ -357,7 +361,14 @@ void TForm3::BitOPENFILE() {
   const SequenceFile document = readSequenceFile(path->toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
   const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
   if (document.kind == SequenceFile::Kind::Refused) {
-    showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, problem});
+    showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
+    return;
+  }
+  // The sequence in the editor is replaced only when the user agrees; a No
+  // keeps the window exactly as it was.
+  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (editor->length() > 0 && showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
+    editor->view()->setFocus();
     return;
   }
 
@@ -372,11 +383,9 @@ void TForm3::BitOPENFILE() {
     lines->clear();
     for (const std::string& line : document.lines) lines->addItem(platform::fromAnsi(line));
   };
-  showFile();
-  BtnClear();
+  clearWorkspace();
   showFile();
 
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
   if (document.kind == SequenceFile::Kind::Sequence) {
     if (platform::desktop().screenSize().width() == 800) {
       QWidget* view = editor->view();
@@ -395,7 +404,10 @@ void TForm3::BitOPENFILE() {
   }
   // A protein document, a bad formatting record or a FASTA file of several
   // records: say what happened to the file.
-  if (!problem.isEmpty()) platform::desktop().message(this, QStringLiteral("BeXalo"), problem, platform::Buttons::Ok);
+  if (document.problem == SequenceFile::Problem::BadRecord)
+    showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
+  else if (!problem.isEmpty())
+    platform::desktop().message(this, QStringLiteral("BeXalo"), problem, platform::Buttons::Ok);
   // After a bad record the text is left as loaded, unclassified, as the
   // reading stopped there; otherwise it is checked like any new sequence.
   if (document.problem != SequenceFile::Problem::BadRecord) {
@@ -403,6 +415,10 @@ void TForm3::BitOPENFILE() {
     TipoSecuencia();
   }
   editor->setSelection(0, 0);
+  // What the user types next is black, whatever colour the document starts with.
+  platform::CharFormat typing = editor->formatAt(0);
+  typing.color = QColor(Qt::black);
+  editor->setSelectionFormat(typing);
   setDown("ButtonABRIR", false);
 }
 

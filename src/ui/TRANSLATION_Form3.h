@@ -99,6 +99,8 @@ class TForm3 : public Form {
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
   void markUnusableCharacters();
+  // What "Clear data" clears once the user has agreed.
+  void clearWorkspace();
   // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
   std::array<platform::RichEdit*, 3> frameHolders() const;
 

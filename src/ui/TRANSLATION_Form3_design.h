@@ -28,6 +28,7 @@ extern const MessageDesign kWillBeCleared;
 extern const MessageDesign kLoadOneSequence;
 extern const MessageDesign kSelectNucleotides;
 extern const MessageDesign kCannotReadFile;  // %1 the file, %2 why
+extern const MessageDesign kFileProblem;     // %1 the file, %2 the reader's sentence
 extern const MessageDesign kNoStopFound;
 extern const MessageDesign kNoMethionineFound;
 extern const MessageDesign kRnaToDna;

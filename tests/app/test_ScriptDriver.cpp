@@ -66,6 +66,9 @@ TEST_F(ScriptDriverTest, SetSelectAndKeysActOnTheControlAsTheUserWould) {
   EXPECT_TRUE(out.contains(QStringLiteral("TForm3.RichEdit1.selstart = 1")));
   EXPECT_TRUE(out.contains(QStringLiteral("TForm3.RichEdit1.sellength = 3")));
   EXPECT_TRUE(out.contains(QStringLiteral(R"(TForm3.RichEdit1.line[1] = "GT")")));
+  // Ctrl+A runs "Select All", which acts only on the focused editor.
+  form->show();
+  run(QStringLiteral("focus TForm3.RichEdit1"));
   run(QStringLiteral(R"(key TForm3.RichEdit1 "Ctrl+A")"));
   EXPECT_TRUE(run(QStringLiteral("dump TForm3.RichEdit1")).contains(QStringLiteral("TForm3.RichEdit1.sellength = 5")));
   run(QStringLiteral(R"(clipboard "x\xB7y")"));
