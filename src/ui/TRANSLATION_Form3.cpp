@@ -122,6 +122,28 @@ void TForm3::setShown(const char* name, bool shown) { control<QWidget>(QString::
 
 void TForm3::setCaption(const char* name, const QString& caption) { Form::setCaption(QString::fromLatin1(name), caption); }
 
+bool TForm3::refuseEmptyEditor(const char* toggle) {
+  if (richEdit(QStringLiteral("RichEdit1"))->length() > 0) return false;
+  BtnSequenceEmpty();
+  if (toggle) setDown(toggle, false);
+  return true;
+}
+
+bool TForm3::classifyEditor() {
+  SecuenciaTrabajo = platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text());
+  TipoSecuencia();
+  return DatosSecuencia.Tipo == 'N';
+}
+
+void TForm3::showDisplay(const Display& written) {
+  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  display->setText(platform::fromAnsi(written.text));
+  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
+  display->setSelection(0, 0);
+  setShown("Label2", true);
+}
+
 std::array<platform::RichEdit*, 3> TForm3::frameHolders() const {
   return {richEdit(QStringLiteral("RichEdit2")), richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))};
 }
@@ -313,12 +335,8 @@ void TForm3::ButtonEDITAR() {
 }
 
 void TForm3::BtnSelectedText() {
+  if (refuseEmptyEditor("BtnSelectedText")) return;
   platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-    setDown("BtnSelectedText", false);
-    return;
-  }
   if (editor->selLength() == 0) {
     showMessage(form3::kSelectNucleotides);
     setDown("BtnSelectedText", false);
@@ -441,15 +459,9 @@ void TForm3::BtnFuncionTraducir() {
 }
 
 void TForm3::Btn1LetterCode() {
+  if (refuseEmptyEditor("Btn1LetterCode")) return;
   platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-    setDown("Btn1LetterCode", false);
-    return;
-  }
-  SecuenciaTrabajo = platform::toAnsi(editor->text());
-  TipoSecuencia();
-  if (DatosSecuencia.Tipo == 'N') {
+  if (classifyEditor()) {
     setShown("RichEditProt", true);
     setCaption("Label17", QStringLiteral("All"));
     ButtonUpPanelOut();
@@ -465,13 +477,8 @@ void TForm3::Btn1LetterCode() {
 
 void TForm3::Btn3LetterCode() {
   platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-    setDown("Btn3LetterCode", false);
-  } else {
-    SecuenciaTrabajo = platform::toAnsi(editor->text());
-    TipoSecuencia();
-    if (DatosSecuencia.Tipo == 'N') {
+  if (!refuseEmptyEditor("Btn3LetterCode")) {
+    if (classifyEditor()) {
       setCaption("Label17", QStringLiteral("All"));
       setShown("RichEditProt", true);
       showResultTitle(QStringLiteral("3 letters code"));
@@ -491,29 +498,16 @@ void TForm3::Btn3LetterCode() {
 void TForm3::ButtonESCRIBIRENRE1() {
   BtnBorrarPaneles();
   setShown("Panel2", true);
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
   const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
   const auto holders = frameHolders();
   const FrameStrings frames = {platform::toAnsi(holders[0]->plainText()), platform::toAnsi(holders[1]->plainText()),
                                platform::toAnsi(holders[2]->plainText())};
-  const Display written = writeDisplay(DisplayKind::AllFrames, nucleotides, frames);
-  display->setText(platform::fromAnsi(written.text));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
-  progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
-  display->setSelection(0, 0);
-  setShown("Label2", true);
+  showDisplay(writeDisplay(DisplayKind::AllFrames, nucleotides, frames));
 }
 
 void TForm3::Mitochondrial() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-    setDown("Mitochondrial", false);
-    return;
-  }
-  SecuenciaTrabajo = platform::toAnsi(editor->text());
-  TipoSecuencia();
-  if (DatosSecuencia.Tipo != 'N') {
+  if (refuseEmptyEditor("Mitochondrial")) return;
+  if (!classifyEditor()) {
     setDown("Mitochondrial", false);
     return;
   }
@@ -564,18 +558,11 @@ void TForm3::showOneFrame(int frame) {
   static constexpr DisplayKind kKinds[] = {DisplayKind::Frame1Only, DisplayKind::Frame2Only, DisplayKind::Frame3Only};
   BtnBorrarPaneles();
   setShown("Panel2", true);
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
-  display->setText(QString());
   const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
   const std::string frameText = platform::toAnsi(frameHolders()[std::size_t(frame)]->plainText());
   FrameTexts frames;
   frames[std::size_t(frame)] = frameText;
-  const Display written = writeDisplay(kKinds[frame], nucleotides, frames);
-  display->setText(platform::fromAnsi(written.text));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
-  progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
-  display->setSelection(0, 0);
-  setShown("Label2", true);
+  showDisplay(writeDisplay(kKinds[frame], nucleotides, frames));
 }
 
 void TForm3::Button11() { showOneFrame(0); }
@@ -670,14 +657,8 @@ void TForm3::toggleStatus(const char* label, const QString& caption) {
 }
 
 void TForm3::BtnComplementaria() {
+  if (refuseEmptyEditor(nullptr) || !classifyEditor()) return;
   platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-    return;
-  }
-  SecuenciaTrabajo = platform::toAnsi(editor->text());
-  TipoSecuencia();
-  if (DatosSecuencia.Tipo != 'N') return;
   std::string text = platform::toAnsi(editor->text());
   if (DatosSecuencia.Hebra == '2') {
     if (showMessage(form3::kRnaToDna, platform::Buttons::YesNo) == platform::Answer::Yes) {
@@ -694,33 +675,20 @@ void TForm3::BtnComplementaria() {
 }
 
 void TForm3::BtnReversa() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-  } else {
-    SecuenciaTrabajo = platform::toAnsi(editor->text());
-    TipoSecuencia();
-    if (DatosSecuencia.Tipo == 'N') {
-      // Reversed with single line ends: a reversed CR LF would read as two line breaks.
-      editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
-      toggleStatus("AdvSmoothLabel7", QStringLiteral("Reverse"));
-    }
+  if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
+    platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+    // Reversed with single line ends: a reversed CR LF would read as two line breaks.
+    editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
+    toggleStatus("AdvSmoothLabel7", QStringLiteral("Reverse"));
   }
   setDown("ButtonEDITAR", false);
 }
 
 void TForm3::BtnRevCom() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) {
-    BtnSequenceEmpty();
-  } else {
-    SecuenciaTrabajo = platform::toAnsi(editor->text());
-    TipoSecuencia();
-    if (DatosSecuencia.Tipo == 'N') {
-      BtnComplementaria();
-      BtnReversa();
-      toggleStatus("AdvSmoothLabel3", QStringLiteral("Reverse-Complementary"));
-    }
+  if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
+    BtnComplementaria();
+    BtnReversa();
+    toggleStatus("AdvSmoothLabel3", QStringLiteral("Reverse-Complementary"));
   }
   setDown("ButtonEDITAR", false);
 }
@@ -803,7 +771,7 @@ void TForm3::Paste3() {
 // --- Windows and printing -------------------------------------------------------------
 
 void TForm3::BitGraphic() {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) return BtnSequenceEmpty();
+  if (refuseEmptyEditor(nullptr)) return;
   const auto holders = frameHolders();
   if (std::all_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
     return void(showMessage(form3::kTranslateFirstForGraph));
@@ -811,7 +779,7 @@ void TForm3::BitGraphic() {
 }
 
 void TForm3::BitOpenORF() {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) return BtnSequenceEmpty();
+  if (refuseEmptyEditor(nullptr)) return;
   const auto holders = frameHolders();
   if (std::any_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
     return void(showMessage(form3::kTranslateFirstForOrf));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "sequence/ClaseSecuencia.h"
+#include "translation/Display.h"
 #include "ui/Form.h"
 
 namespace bxl::ui {
@@ -99,6 +100,12 @@ class TForm3 : public Form {
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
   void markUnusableCharacters();
+  // With an empty editor: tells the user, releases the toggle (if any) and returns true.
+  bool refuseEmptyEditor(const char* toggle);
+  // Classifies the editor's text as the working sequence; true for nucleotides.
+  bool classifyEditor();
+  // Puts a written display on screen, with the progress bar's steps and the legend.
+  void showDisplay(const Display& written);
   // What "Clear data" clears once the user has agreed.
   void clearWorkspace();
   // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
