@@ -2,16 +2,15 @@
 // take a text, paint it, scroll to the end, type, select all and copy, and
 // colour every stop codon of a display.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QAbstractScrollArea>
 #include <cstdio>
 #include <functional>
 #include <utility>
 
+#include "common/Timing.h"
 #include "platform/RichEdit.h"
 
 using bxl::platform::CharFormat;
@@ -20,20 +19,8 @@ using bxl::platform::RichEdit;
 
 namespace {
 
-double millis(const std::function<void()>& work) {
-  QElapsedTimer timer;
-  timer.start();
-  work();
-  return double(timer.nsecsElapsed()) / 1e6;
-}
-
-QString randomBases(qsizetype count) {
-  QString text(count, QChar('A'));
-  auto* random = QRandomGenerator::global();
-  static const char bases[] = "ACGT";
-  for (qsizetype i = 0; i < count; ++i) text[i] = QChar(bases[random->bounded(4)]);
-  return text;
-}
+using bxl::bench::millis;
+using bxl::bench::randomBases;
 
 // A display shaped like the translation's: per block of 80 bases a number line,
 // a ruler, the bases, three frames of codon cells and a blank line.

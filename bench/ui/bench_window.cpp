@@ -2,33 +2,15 @@
 // as the user meets it: the main window on the offscreen platform.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QRandomGenerator>
 #include <cstdio>
-#include <functional>
 
+#include "common/Timing.h"
 #include "platform/ScriptedDesktop.h"
 #include "ui/Style.h"
 #include "ui/TRANSLATION_Form3.h"
 
-namespace {
-
-double millis(const std::function<void()>& work) {
-  QElapsedTimer timer;
-  timer.start();
-  work();
-  return double(timer.nsecsElapsed()) / 1e6;
-}
-
-QString randomBases(qsizetype count) {
-  QString text(count, QChar('A'));
-  static const char bases[] = "ACGT";
-  auto* random = QRandomGenerator::global();
-  for (qsizetype i = 0; i < count; ++i) text[i] = QChar(bases[random->bounded(4)]);
-  return text;
-}
-
-}  // namespace
+using bxl::bench::millis;
+using bxl::bench::randomBases;
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
