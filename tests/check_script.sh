@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a script with the workbench's script driver and checks its output.
 # In the script:  "#> LINE"   a line the output must show, in this order;
+#                 "#x LINE"   a line the output must never show;
 #                 "#@ ARGS"   extra arguments for the driver (--screen 800x600);
 #                 "#= CODE"   the exit code expected (0 unless given);
 #                 "#! TEXT"   text standard error must contain.
@@ -21,12 +22,18 @@ fi
 awk -v expected_file="$script" '
   BEGIN {
     n = 0
-    while ((getline line < expected_file) > 0) if (substr(line, 1, 3) == "#> ") want[++n] = substr(line, 4)
+    while ((getline line < expected_file) > 0) {
+      if (substr(line, 1, 3) == "#> ") want[++n] = substr(line, 4)
+      if (substr(line, 1, 3) == "#x ") never[substr(line, 4)] = 1
+    }
     i = 1
+    bad = 0
   }
+  $0 in never { print "the output must not show: " $0; bad = 1 }
   i <= n && $0 == want[i] { i++ }
   END {
-    if (i <= n) { print "missing, in order, from the output: " want[i]; exit 1 }
+    if (i <= n) { print "missing, in order, from the output: " want[i]; bad = 1 }
+    exit bad
   }' "$out" || failed=1
 while IFS= read -r text; do
   grep -qF -- "$text" "$err" || { echo "standard error lacks: $text"; failed=1; }
