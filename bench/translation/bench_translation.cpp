@@ -7,6 +7,7 @@
 #include <random>
 #include <string>
 
+#include "sequence/Allocator.h"
 #include "translation/Display.h"
 #include "translation/Translation.h"
 
@@ -112,4 +113,12 @@ BENCHMARK(DisplayWritingReused)->Apply(sizes);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The workbench keeps large buffers mapped (see keepLargeBuffersMapped); so does its benchmark.
+int main(int argc, char** argv) {
+  bxl::keepLargeBuffersMapped();
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

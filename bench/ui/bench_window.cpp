@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/Timing.h"
+#include "sequence/Allocator.h"
 #include "platform/ScriptedDesktop.h"
 #include "ui/Style.h"
 #include "ui/TRANSLATION_Form3.h"
@@ -13,6 +14,7 @@ using bxl::bench::millis;
 using bxl::bench::randomBases;
 
 int main(int argc, char** argv) {
+  bxl::keepLargeBuffersMapped();  // as the workbench does at start
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   bxl::ui::applyStyle(application);

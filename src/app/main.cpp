@@ -8,6 +8,7 @@
 
 #include "app/ScriptDriver.h"
 #include "platform/Desktop.h"
+#include "sequence/Allocator.h"
 #include "platform/ScriptedDesktop.h"
 #include "ui/Style.h"
 #include "ui/TRANSLATION_Form3.h"
@@ -82,6 +83,7 @@ int runWorkbench(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  bxl::keepLargeBuffersMapped();
   QString script;
   QSize screen(1280, 810);
   for (int i = 1; i < argc; ++i) {

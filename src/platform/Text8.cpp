@@ -19,8 +19,13 @@ std::string toAnsi(const QString& text) {
 }
 
 QString fromAnsi(std::string_view bytes) {
+  // A genome-sized text gets room to grow, so the first character typed into
+  // it does not copy the whole text.
+  const auto size = qsizetype(bytes.size());
+  QString text;
+  text.reserve(size + (size > 65536 ? size / 64 : 0));
   // Latin-1 and the code page differ only in 0x80..0x9F, which sequences rarely hold.
-  QString text = QString::fromLatin1(bytes.data(), qsizetype(bytes.size()));
+  text.append(QLatin1StringView(bytes.data(), size));
   QChar* chars = text.data();
   for (qsizetype i = 0; i < text.size(); ++i)
     if (chars[i].unicode() >= 0x80 && chars[i].unicode() <= 0x9F)
