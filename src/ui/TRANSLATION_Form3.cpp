@@ -8,7 +8,6 @@
 #include <QStyle>
 
 #include "platform/Desktop.h"
-#include "platform/Scaling.h"
 #include "platform/ScriptText.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
