@@ -56,7 +56,6 @@ class RichEdit {
   // Replaces the whole text, as typing it would: the change handler runs.
   virtual void setText(const QString& text) = 0;
   virtual QStringList lines() const = 0;
-  virtual void appendLine(const QString& line) = 0;
   // Number of positions: characters plus one per line end.
   virtual qsizetype length() const = 0;
 
@@ -69,7 +68,6 @@ class RichEdit {
   virtual void replaceSelection(const QString& text) = 0;
 
   virtual CharFormat formatAt(qsizetype position) const = 0;
-  CharFormat selectionFormat() const { return formatAt(selStart()); }
   virtual void setSelectionFormat(const CharFormat& format) = 0;
   // Formats many ranges at once (sorted, not overlapping), leaving the selection alone.
   virtual void applyFormats(std::span<const FormatRun> runs) = 0;
@@ -88,7 +86,6 @@ class RichEdit {
   // Whether the Return key starts a new line.
   virtual void setWantReturns(bool want) = 0;
   virtual void setPopupMenu(QMenu* menu) = 0;
-  virtual QMenu* popupMenu() const = 0;
 
   void selectAll() { setSelection(0, length()); }
   void copyToClipboard() const;

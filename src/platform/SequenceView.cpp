@@ -49,10 +49,6 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
       out << model_.text().mid(model_.lineStart(line), model_.lineLength(line));
     return out;
   }
-  void appendLine(const QString& line) override {
-    model_.replace(model_.length(), 0, (model_.length() == 0 ? QString() : QStringLiteral("\n")) + line);
-    afterEdit(false);
-  }
   qsizetype length() const override { return model_.length(); }
 
   qsizetype selStart() const override { return std::min(anchor_, caret_); }
@@ -106,7 +102,6 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
   void setKeepSelectionVisible(bool keep) override { keepSelection_ = keep; }
   void setWantReturns(bool want) override { wantReturns_ = want; }
   void setPopupMenu(QMenu* menu) override { popup_ = menu; }
-  QMenu* popupMenu() const override { return popup_; }
 
  protected:
   // --- Qt -------------------------------------------------------------------

@@ -19,11 +19,6 @@ class TextHolder : public QObject, public RichEdit {
     changed();
   }
   QStringList lines() const override { return text_.isEmpty() ? QStringList() : text_.split('\n'); }
-  void appendLine(const QString& line) override {
-    if (!text_.isEmpty()) text_ += '\n';
-    text_ += normalizeLineEnds(line);
-    changed();
-  }
   qsizetype length() const override { return text_.size(); }
   qsizetype selStart() const override { return selStart_; }
   qsizetype selLength() const override { return selLength_; }
@@ -52,15 +47,13 @@ class TextHolder : public QObject, public RichEdit {
   void setScrollBars(ScrollBars) override {}
   void setKeepSelectionVisible(bool) override {}
   void setWantReturns(bool) override {}
-  void setPopupMenu(QMenu* menu) override { popup_ = menu; }
-  QMenu* popupMenu() const override { return popup_; }
+  void setPopupMenu(QMenu*) override {}
 
  private:
   QString text_;
   qsizetype selStart_ = 0;
   qsizetype selLength_ = 0;
   QFont font_;
-  QMenu* popup_ = nullptr;
 };
 
 }  // namespace
