@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "graph/GraphImage.h"
+#include "graph/GraphTextBox.h"
 
 namespace bxl::graph {
 
@@ -20,6 +21,10 @@ inline void PrintTo(const Text& t, std::ostream* out) {
 }
 inline void PrintTo(const Primitive& p, std::ostream* out) {
   std::visit([out](const auto& item) { PrintTo(item, out); }, p);
+}
+inline void PrintTo(const FormatRun& r, std::ostream* out) {
+  *out << "FormatRun(" << r.start << "+" << r.length << " " << r.change.color << (r.change.bold ? " bold" : "")
+       << (r.change.underline ? " underline" : "") << ")";
 }
 
 }  // namespace bxl::graph
