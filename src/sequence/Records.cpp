@@ -68,16 +68,18 @@ std::string_view emblCode(std::string_view text) {
   return text.size() >= 2 && (text.size() == 2 || text[2] == ' ') ? text.substr(0, 2) : std::string_view{};
 }
 
-// N of "/transl_table=N" in a feature line; 0 when absent or not a small number.
+// N of "/transl_table=N" in a feature line; 0 when absent or not a number of
+// one to three digits.
 int translTableIn(std::string_view text) {
   constexpr std::string_view qualifier = "/transl_table=";
   const std::size_t at = text.find(qualifier);
   if (at == std::string_view::npos) return 0;
+  std::string_view digits = text.substr(at + qualifier.size());
+  digits = digits.substr(0, digits.find_first_not_of("0123456789"));
+  if (digits.empty() || digits.size() > 3) return 0;
   int value = 0;
-  std::size_t digits = 0;
-  for (std::size_t i = at + qualifier.size(); i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, ++digits)
-    value = value * 10 + (text[i] - '0');
-  return digits >= 1 && digits <= 3 ? value : 0;
+  for (char c : digits) value = value * 10 + (c - '0');
+  return value;
 }
 
 void appendWords(std::string& to, std::string_view words) {

@@ -44,8 +44,9 @@ struct SequenceRecord {
   // continuation lines joined by one blank. Blanks at either end trimmed.
   std::string description;
   std::string sequence;
-  // The first /transl_table=N qualifier of the entry's feature table (in
-  // practice that of its first CDS); 0 when there is none. Always 0 in FASTA.
+  // The first usable /transl_table=N qualifier (N of one to three digits) in
+  // the entry's feature table, in practice that of its first CDS; 0 when
+  // there is none. Always 0 in FASTA.
   int translTable = 0;
   bool complete = true;  // GenBank, EMBL: the entry ended at its "//" line
   bool operator==(const SequenceRecord&) const = default;

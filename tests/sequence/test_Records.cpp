@@ -186,6 +186,24 @@ TEST(Records, NamesFallBackToWhatTheHeaderHolds) {
   }
 }
 
+// The code of an entry is that of the first usable /transl_table of its
+// features; the qualifier elsewhere in the annotation does not count.
+TEST(Records, TheEntrysCodeIsTheFirstTranslTableOfItsFeatures) {
+  const std::string genBankFeatures = "LOCUS       X 3 bp\nCOMMENT     /transl_table=3\nFEATURES             Location\n";
+  const struct {
+    std::string text;
+    int code;
+  } cases[] = {
+      {genBankFeatures + "     CDS   1..3\n           /transl_table=11\n     CDS   1..3\n   /transl_table=4\n//\n", 11},
+      {genBankFeatures + "     CDS   1..3\n           /transl_table=99999999999999999999\n"
+                         "     CDS   1..3\n           /transl_table=2\n//\n", 2},
+      {genBankFeatures + "           /transl_table=1000 /transl_table=\n//\n", 0},
+      {genBankFeatures + "ORIGIN\n//\n", 0},
+      {"ID   X; SV 1\nCC   /transl_table=3\nFT   CDS 1..3\nFT        /transl_table=23\n//\n", 23},
+  };
+  for (const auto& c : cases) EXPECT_EQ(recogniseRecords(c.text).first.translTable, c.code) << c.text;
+}
+
 TEST(Records, MessagesSayWhatWasLeftOutInBothLanguages) {
   const struct {
     Format format;
