@@ -5,7 +5,8 @@
 #include <limits>
 #include <optional>
 
-#include "sequence/Ansi.h"
+#include "sequence/LineEnds.h"
+#include "sequence/TextEncoding.h"
 
 namespace bxl {
 namespace {
@@ -26,71 +27,15 @@ bool endsWithBxl(std::string_view name) {
   return name.size() >= suffix.size() && equalsIgnoringCase(name.substr(name.size() - suffix.size()), suffix);
 }
 
-// UTF-8 to the 8-bit code page; a malformed or cut sequence becomes one kUnmappable.
-std::string fromUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size());
-  const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
-  for (std::size_t i = 0; i < bytes.size();) {
-    const unsigned char lead = byteAt(i);
-    std::size_t extra = 0;
-    char32_t code = lead;
-    if (lead >= 0xC2 && lead < 0xE0) extra = 1, code = lead & 0x1F;
-    else if (lead >= 0xE0 && lead < 0xF0) extra = 2, code = lead & 0x0F;
-    else if (lead >= 0xF0 && lead < 0xF5) extra = 3, code = lead & 0x07;
-    else if (lead >= 0x80) {
-      out.push_back(kUnmappable);
-      ++i;
-      continue;
-    }
-    std::size_t k = 1;
-    for (; k <= extra && i + k < bytes.size() && (byteAt(i + k) & 0xC0) == 0x80; ++k)
-      code = (code << 6) | (byteAt(i + k) & 0x3F);
-    out.push_back(k <= extra ? kUnmappable : unicodeToAnsi(code));
-    i += k;
-  }
-  return out;
-}
-
-// UTF-16 to the 8-bit code page; a surrogate pair is one character.
-std::string fromUtf16(std::string_view bytes, bool bigEndian) {
-  std::string out;
-  out.reserve(bytes.size() / 2);
-  const auto unit = [&](std::size_t i) {
-    const auto a = static_cast<unsigned char>(bytes[i]);
-    const auto b = static_cast<unsigned char>(bytes[i + 1]);
-    return char32_t(bigEndian ? (a << 8) | b : (b << 8) | a);
-  };
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const char32_t u = unit(i);
-    if (u >= 0xD800 && u < 0xDC00 && i + 3 < bytes.size()) {
-      const char32_t low = unit(i + 2);
-      if (low >= 0xDC00 && low < 0xE000) {
-        out.push_back(unicodeToAnsi(0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00)));
-        i += 2;
-        continue;
-      }
-    }
-    out.push_back(unicodeToAnsi(u));
-  }
-  return out;
-}
-
-std::string toCodePage(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return fromUtf8(bytes.substr(3));
-  if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), false);
-  if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), true);
-  return std::string(bytes);
-}
-
 // A line break is CR LF, LF or a lone CR; a break at the very end opens no
 // further line.
 std::vector<std::string> splitLines(std::string_view text) {
   std::vector<std::string> lines;
+  lines.reserve(std::size_t(std::count(text.begin(), text.end(), '\n')) + 1);
+  LineEnds lineEnds(text);
   std::size_t begin = 0;
   while (begin < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", begin);
-    if (end == std::string_view::npos) end = text.size();
+    const std::size_t end = lineEnds.next(begin);
     lines.emplace_back(text.substr(begin, end - begin));
     if (end == text.size()) break;
     begin = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
@@ -229,19 +174,31 @@ void readDocument(SequenceFile& file) {
   file.runs = runsOf(styles);
 }
 
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+bool holdsOnlyBlanks(std::string_view text) {
+  return text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
 
-void readPlainText(SequenceFile& file) {
-  const std::vector<std::string>& lines = file.lines;
-  const auto first = std::find_if_not(lines.begin(), lines.end(), [](const std::string& l) { return isBlank(l); });
-  const auto isHeader = [](const std::string& l) { return l.starts_with('>'); };
-  if (first == lines.end() || !isHeader(*first)) {
-    file.text = joinLines(lines, 0, lines.size());
+void refuseAsEmpty(SequenceFile& file) {
+  file.kind = SequenceFile::Kind::Refused;
+  file.problem = SequenceFile::Problem::NoSequence;
+}
+
+// A file in a record format loads the sequence of its first record; any other
+// text loads all of its lines as they are.
+void readPlainText(SequenceFile& file, std::string_view text) {
+  RecordText records = recogniseRecords(text);
+  file.format = records.format;
+  file.records = records.records;
+  if (records.format == RecordFormat::Fasta) file.fastaRecords = records.records;
+  if (records.format == RecordFormat::None ? holdsOnlyBlanks(text) : records.first.sequence.empty()) {
+    refuseAsEmpty(file);
     return;
   }
-  file.fastaRecords = std::size_t(std::count_if(lines.begin(), lines.end(), isHeader));
-  const auto next = std::find_if(first + 1, lines.end(), isHeader);
-  file.text = joinLines(lines, std::size_t(first - lines.begin()) + 1, std::size_t(next - lines.begin()));
+  file.lines = splitLines(text);
+  if (records.format == RecordFormat::None)
+    file.text = joinLines(file.lines, 0, file.lines.size());
+  else
+    file.text = std::move(records.first.sequence);
 }
 
 // The record as the message shows it: a long line is cut.
@@ -254,17 +211,25 @@ std::string shownRecord(const std::string& record) {
 
 SequenceFile readSequenceFile(std::string_view name, std::string_view bytes) {
   SequenceFile file;
-  const std::string text = toCodePage(bytes);
-  if (text.find('\0') != std::string::npos) {
+  // Bytes that are already in the code page are read where they are.
+  const DetectedEncoding encoding = detectTextEncoding(bytes);
+  std::string decoded;
+  std::string_view text = bytes;
+  if (encoding.encoding != TextEncoding::Windows1252) {
+    decoded = toCodePage(bytes, encoding);
+    text = decoded;
+  }
+  if (text.find('\0') != std::string_view::npos) {
     file.kind = SequenceFile::Kind::Refused;
     file.problem = SequenceFile::Problem::NotText;
     return file;
   }
-  file.lines = splitLines(text);
-  if (endsWithBxl(name))
+  if (endsWithBxl(name)) {
+    file.lines = splitLines(text);
     readDocument(file);
-  else
-    readPlainText(file);
+  } else {
+    readPlainText(file, text);
+  }
   return file;
 }
 
@@ -291,6 +256,13 @@ std::string sequenceFileMessage(const SequenceFile& file, std::string_view idiom
                            "' is not of the form start-code-length (for example 0-B12). "
                            "The records before it were applied.";
     }
+    case SequenceFile::Problem::NoSequence: {
+      if (file.records <= 1)
+        return spanish ? "Este archivo no contiene ninguna secuencia." : "This file holds no sequence.";
+      const std::string count = std::to_string(file.records);
+      return spanish ? "El primero de los " + count + " registros de este archivo no contiene ninguna secuencia."
+                     : "The first of the " + count + " records in this file holds no sequence.";
+    }
     case SequenceFile::Problem::None:
       break;
   }
@@ -299,12 +271,7 @@ std::string sequenceFileMessage(const SequenceFile& file, std::string_view idiom
                      "solo se pueden abrir secuencias de nucle\xF3" "tidos."
                    : "BeXalo detected that this document holds a protein. Only nucleotide sequences can be "
                      "opened in this application.";
-  if (file.fastaRecords > 1) {
-    const std::string count = std::to_string(file.fastaRecords);
-    return spanish ? "El archivo contiene " + count + " secuencias; solo se ha cargado la primera."
-                   : "The file holds " + count + " sequences; only the first one was loaded.";
-  }
-  return {};
+  return recordMessage(file.format, file.records, RecordSource::File, idioma);
 }
 
 }  // namespace bxl

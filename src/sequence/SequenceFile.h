@@ -6,8 +6,10 @@
 // the sequence lines follow up to a line "Font" (any case), and after it
 // come formatting records "start-code-length" ("0-B12", "57-r3") that colour
 // and style ranges of the joined sequence. Any other file is plain text: all
-// of its lines are the sequence, or, in FASTA layout, the lines of its first
-// record.
+// of its lines are the sequence or, when it is a FASTA, GenBank or EMBL file
+// (see Records.h), the sequence of its first record, without the record's
+// header, annotation, position numbers and blanks. A plain-text file that
+// yields no sequence (empty, blank lines, a FASTA header alone) is refused.
 //
 // Lines end at CR LF, LF or a lone CR. The sequence lines are joined without
 // anything between them, so the text holds no line ends and a run's start is
@@ -17,6 +19,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "sequence/Records.h"
 
 namespace bxl {
 
@@ -55,6 +59,7 @@ struct SequenceFile {
     NotText,      // the file holds NUL bytes (refused)
     TooFewLines,  // a BXL document of fewer than 8 lines (refused)
     BadRecord,    // a formatting record is malformed; records before it are in runs
+    NoSequence,   // a plain-text file without a sequence, or whose first record has none (refused)
   };
 
   Kind kind = Kind::Sequence;
@@ -67,11 +72,13 @@ struct SequenceFile {
   std::size_t badRecordLine = 0;  // 1-based line of the malformed record
   std::string badRecord;          // that record's text
   std::size_t fastaRecords = 0;   // records of a FASTA file (only the first is loaded); 0 otherwise
+  RecordFormat format = RecordFormat::None;  // the record format of a plain-text file
+  std::size_t records = 0;                   // its records or entries, of any format
 };
 
 // name: the file's name or full path, only its ending is looked at.
-// bytes: the file's content. A byte-order mark (UTF-8, UTF-16) is honoured and
-// the text brought to the 8-bit code page; other files are taken as 8-bit.
+// bytes: the file's content, brought to the 8-bit code page as decodeText
+// does (byte-order marks, UTF-16 without a mark, UTF-8, else Windows-1252).
 SequenceFile readSequenceFile(std::string_view name, std::string_view bytes);
 
 // What to tell the user after a reading, in the language of the caption

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "Fixtures.h"
 #include "sequence/SequenceFile.h"
 
 namespace bxl {
@@ -236,6 +238,77 @@ TEST(SequenceFile, ByteOrderMarksAreReadAsTheirEncoding) {
   EXPECT_EQ(readSequenceFile("s.txt", little).text, "ATG\x80");
   const std::string big("\xFE\xFF\0A\xD8\x3D\xDE\x00\0C", 10);  // A, an emoji (one character), C
   EXPECT_EQ(readSequenceFile("s.txt", big).text, "A?C");
+}
+
+// A record file loads its first record's sequence alone: no header letters,
+// position numbers or blanks in front of the bases.
+TEST(SequenceFile, RecordFilesLoadTheSequenceOfTheirFirstRecord) {
+  const struct {
+    const char* file;
+    RecordFormat format;
+    std::size_t records;
+    std::string text;
+    const char* english;
+    const char* spanish;
+  } cases[] = {
+      {"two-entries.gb", RecordFormat::GenBank, 2,
+       "atggctaaagacaattacataacatacacgtcagcacgaaacttgttggcccagtgtgaatcgcttacaagggttaagtaagtgtgatgcatacgcctttac"
+       "ttgctgtgtccaccccatcggactgtaa",
+       "The file holds 2 GenBank entries; only the first one was loaded.",
+       "El archivo contiene 2 entradas GenBank; solo se ha cargado la primera."},
+      {"entry.embl", RecordFormat::Embl, 1,
+       "atgaagtgcgtggacactcgctatgaatctctgatttacccactctgccaaactccagcgcggtcagttccatcaccctaagtaacctaa", "", ""},
+      {"comments.fasta", RecordFormat::Fasta, 3, "ATGAAATTTGRYKMSWnn",
+       "The file holds 3 sequences; only the first one was loaded.",
+       "El archivo contiene 3 secuencias; solo se ha cargado la primera."},
+  };
+  for (const auto& c : cases) {
+    const std::string bytes = test::fixture(c.file);
+    const SequenceFile f = readSequenceFile(c.file, bytes);
+    EXPECT_EQ(f.kind, Kind::Sequence) << c.file;
+    EXPECT_EQ(f.text, c.text) << c.file;
+    EXPECT_EQ(f.format, c.format) << c.file;
+    EXPECT_EQ(f.records, c.records) << c.file;
+    EXPECT_EQ(f.lines.size(), std::size_t(std::count(bytes.begin(), bytes.end(), '\n'))) << c.file;
+    EXPECT_EQ(sequenceFileMessage(f, "En"), c.english) << c.file;
+    EXPECT_EQ(sequenceFileMessage(f, "Es"), c.spanish) << c.file;
+  }
+}
+
+// Refused before anything changes, so the window can keep the user's text.
+TEST(SequenceFile, APlainFileWithoutASequenceIsRefused) {
+  for (const std::string bytes : {"", "\r\n \t\r\n\n", "\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF\0\n",
+                                  ">header alone\n", ";comment\n>header\n\n", ">a\n12 34\n",
+                                  "LOCUS       X 0 bp\nORIGIN\n//\n", "ID   X; SV 1\n//\n"}) {
+    const SequenceFile f = readSequenceFile("x.txt", bytes);
+    EXPECT_EQ(f.kind, Kind::Refused) << testing::PrintToString(bytes);
+    EXPECT_EQ(f.problem, Problem::NoSequence) << testing::PrintToString(bytes);
+    EXPECT_TRUE(f.lines.empty());
+    EXPECT_EQ(sequenceFileMessage(f, "En"), "This file holds no sequence.");
+    EXPECT_EQ(sequenceFileMessage(f, "Es"), "Este archivo no contiene ninguna secuencia.");
+  }
+  const SequenceFile firstEmpty = readSequenceFile("x.fa", ">a\n>b\nATG\n");
+  EXPECT_EQ(firstEmpty.problem, Problem::NoSequence);
+  EXPECT_EQ(sequenceFileMessage(firstEmpty, "En"), "The first of the 2 records in this file holds no sequence.");
+  EXPECT_EQ(sequenceFileMessage(firstEmpty, "Es"),
+            "El primero de los 2 registros de este archivo no contiene ninguna secuencia.");
+  // Files with something to show still load: digits, which the window cleans
+  // away itself, and BXL documents of an empty sequence.
+  EXPECT_EQ(readSequenceFile("x.txt", "123\n").text, "123");
+  EXPECT_EQ(readSequenceFile("x.bxl", document({})).kind, Kind::Sequence);
+}
+
+TEST(SequenceFile, UnicodeFilesWithoutAMarkAreDecoded) {
+  const SequenceFile utf8 = readSequenceFile("utf8.txt", test::fixture("utf8.txt"));
+  EXPECT_EQ(utf8.kind, Kind::Sequence);
+  EXPECT_EQ(utf8.text, "ATG???AAACCC\xE9");  // three Greek letters, three marks
+  for (const char* name : {"utf16le.txt", "utf16be.txt"}) {
+    const SequenceFile utf16 = readSequenceFile(name, test::fixture(name));
+    EXPECT_EQ(utf16.kind, Kind::Sequence) << name;
+    EXPECT_EQ(utf16.format, RecordFormat::Fasta) << name;
+    EXPECT_EQ(utf16.text, "ATGAAATTTGCCC") << name;
+    EXPECT_EQ(utf16.lines, (std::vector<std::string>{">g\xE8ne ?", "ATGAAATTTG", "CCC"})) << name;
+  }
 }
 
 }  // namespace
