@@ -104,9 +104,10 @@ class RichEdit {
 // The rich edit found under this object, or nullptr.
 RichEdit* asRichEdit(QObject* object);
 
-// A visible rich edit on a window.
+// The implementations are in richtext/.
+// A visible rich edit on a window (richtext/SequenceView.cpp).
 RichEdit* createRichEditView(QWidget* parent);
-// A hidden holder that keeps text between commands and paints nothing.
+// A hidden holder that keeps text between commands and paints nothing (richtext/TextHolder.cpp).
 RichEdit* createTextHolder(QObject* parent);
 
 // find over a text whose line ends are single "\n" characters.
