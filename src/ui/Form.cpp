@@ -82,10 +82,6 @@ platform::Answer Form::showMessage(const MessageDesign& message, platform::Butto
   return platform::desktop().message(this, QString::fromUtf8(message.caption), text, buttons);
 }
 
-QString Form::scriptFind(const QString&, bool, bool) {
-  return QStringLiteral("%1 has no find dialog").arg(formClass_);
-}
-
 void Form::build(std::span<const ControlDesign> design) {
   for (const ControlDesign& d : design) {
     QWidget* parent = d.parent ? control<QWidget>(QString::fromLatin1(d.parent)) : client_;

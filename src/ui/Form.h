@@ -46,9 +46,6 @@ class Form : public QMainWindow {
   // The main menu attached to the window, or nullptr.
   QMenu* attachedMenu() const { return attachedMenu_; }
 
-  // Presses find-next in the window's find dialog; returns why it cannot.
-  virtual QString scriptFind(const QString& text, bool matchCase, bool wholeWord);
-
   // The windows open now, in order of creation.
   static const std::vector<Form*>& openWindows();
 

@@ -735,15 +735,6 @@ void TForm3::FindDialog1Find() {
   }
 }
 
-QString TForm3::scriptFind(const QString& text, bool matchCase, bool wholeWord) {
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
-  if (!find->isVisible()) return QStringLiteral("the find dialog is not open (click TForm3.AdvSmoothButton8 first)");
-  find->setFindText(text);
-  find->setOptions(matchCase, wholeWord);
-  find->findNext();
-  return {};
-}
-
 bool TForm3::editorHasFocus() const { return richEdit(QStringLiteral("RichEdit1"))->view()->hasFocus(); }
 
 void TForm3::Cut3() {

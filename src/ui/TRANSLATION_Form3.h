@@ -75,8 +75,6 @@ class TForm3 : public Form {
   void ButtonCERRAR();
   void ButtonPRINT();
 
-  QString scriptFind(const QString& text, bool matchCase, bool wholeWord) override;
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 
