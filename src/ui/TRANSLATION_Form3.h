@@ -8,6 +8,7 @@
 #include "sequence/ClaseSecuencia.h"
 #include "translation/Display.h"
 #include "ui/Form.h"
+#include "ui/StateDump.h"
 
 namespace bxl::ui {
 
@@ -15,6 +16,9 @@ namespace bxl::ui {
 // and the description of the last classified text.
 inline std::string SecuenciaTrabajo;
 inline ClaseSecuencia DatosSecuencia;
+
+// The workspace as the script driver prints it.
+QStringList dumpWorkspace();
 
 class TForm3 : public Form {
   Q_OBJECT
@@ -112,9 +116,7 @@ class TForm3 : public Form {
   // Set while the selection, not the whole editor, is being classified: a
   // deletion of other characters then cleans only the selected stretch.
   bool classifyingSelection_ = false;
+  StateDumpRegistration workspaceDump_{QStringLiteral("workspace"), dumpWorkspace};
 };
-
-// The workspace as the script driver prints it.
-QStringList dumpWorkspace();
 
 }  // namespace bxl::ui
