@@ -37,18 +37,18 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   buildMainMenu(kMainMenuSpanish);
   buildPopupMenu(kPopupEnglish);
   buildPopupMenu(kPopupSpanish);
-  attachMenu(control<QMenu>(QString::fromLatin1(kMainMenuEnglish.name)));
-  richEdit(QStringLiteral("RichEdit1"))->setPopupMenu(control<QMenu>(QStringLiteral("PopupMenu1")));
-  richEdit(QStringLiteral("RichEditProt"))->setPopupMenu(control<QMenu>(QStringLiteral("PopupMenu1")));
+  ui_ = Form3Controls::find(*this);
+  attachMenu(ui_.MainMenu1);
+  ui_.RichEdit1->setPopupMenu(ui_.PopupMenu1);
+  ui_.RichEditProt->setPopupMenu(ui_.PopupMenu1);
   for (const HintDesign& hint : kHints)
     control<QWidget>(QString::fromLatin1(hint.control))->setToolTip(QString::fromUtf8(hint.hint));
-  control<QAbstractButton>(QStringLiteral("BitEspanol"))->setIcon(spanishFlag());
-  control<QAbstractButton>(QStringLiteral("BitEnglish"))->setIcon(britishFlag());
-  for (const char* name : {"BitEspanol", "BitEnglish"})
-    control<QAbstractButton>(QString::fromLatin1(name))->setIconSize(QSize(26, 17));
-  control<QAbstractButton>(QStringLiteral("BitOPENFILE"))->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  control<QAbstractButton>(QStringLiteral("BitGraphic"))->setIcon(graphGlyph());
-  control<QAbstractButton>(QStringLiteral("BitOpenORF"))->setIcon(orfGlyph());
+  ui_.BitEspanol->setIcon(spanishFlag());
+  ui_.BitEnglish->setIcon(britishFlag());
+  for (QAbstractButton* flag : {ui_.BitEspanol, ui_.BitEnglish}) flag->setIconSize(QSize(26, 17));
+  ui_.BitOPENFILE->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  ui_.BitGraphic->setIcon(graphGlyph());
+  ui_.BitOpenORF->setIcon(orfGlyph());
 
   const std::pair<const char*, void (TForm3::*)()> commands[] = {
       {"BtnPANTALLA", &TForm3::BtnPANTALLA},
@@ -103,48 +103,36 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   };
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  auto* find = ui_.FindDialog1;
   find->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
 
   runGuarded([this] { FormCreate(); });
 }
 
-void TForm3::setDown(const char* toggle, bool down) {
-  control<SmoothToggleButton>(QString::fromLatin1(toggle))->setChecked(down);
-}
-
-bool TForm3::isDown(const char* toggle) const {
-  return control<SmoothToggleButton>(QString::fromLatin1(toggle))->isChecked();
-}
-
-void TForm3::setShown(const char* name, bool shown) { control<QWidget>(QString::fromLatin1(name))->setVisible(shown); }
-
-void TForm3::setCaption(const char* name, const QString& caption) { Form::setCaption(QString::fromLatin1(name), caption); }
-
-bool TForm3::refuseEmptyEditor(const char* toggle) {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() > 0) return false;
+bool TForm3::refuseEmptyEditor(SmoothToggleButton* toggle) {
+  if (ui_.RichEdit1->length() > 0) return false;
   BtnSequenceEmpty();
-  if (toggle) setDown(toggle, false);
+  if (toggle) toggle->setChecked(false);
   return true;
 }
 
 bool TForm3::classifyEditor() {
-  SecuenciaTrabajo = platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text());
+  SecuenciaTrabajo = platform::toAnsi(ui_.RichEdit1->text());
   TipoSecuencia();
   return DatosSecuencia.Tipo == 'N';
 }
 
 void TForm3::showDisplay(const Display& written) {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* display = ui_.RichEditProt;
   display->setText(platform::fromAnsi(written.text));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  auto* progress = ui_.ProgressBar1;
   progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
   display->setSelection(0, 0);
-  setShown("Label2", true);
+  ui_.Label2->setVisible(true);
 }
 
 std::array<platform::RichEdit*, 3> TForm3::frameHolders() const {
-  return {richEdit(QStringLiteral("RichEdit2")), richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))};
+  return {ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4};
 }
 
 void TForm3::FormCreate() { BtnPANTALLA(); }
@@ -153,26 +141,25 @@ void TForm3::BtnPANTALLA() {
   const QSize screen = platform::desktop().screenSize();
   const int w = screen.width();
   scaleForScreen(*this, screen);
-  const auto widget = [this](const char* name) { return control<QWidget>(QString::fromLatin1(name)); };
-  for (const char* name : {"ButtonCERRAR", "ButtonPRINT", "ButtonGeneticCode", "ButtonEDITAR"})
-    widget(name)->move(w - widget(name)->width() - 10, widget(name)->y());
-  QWidget* close = widget("ButtonCERRAR");
-  QWidget* column = widget("Panel20");
+  for (QWidget* button : {ui_.ButtonCERRAR, ui_.ButtonPRINT, ui_.ButtonGeneticCode, ui_.ButtonEDITAR})
+    button->move(w - button->width() - 10, button->y());
+  QWidget* close = ui_.ButtonCERRAR;
+  QWidget* column = ui_.Panel20;
   column->resize(close->width(), column->height());
-  widget("BtnSeQExample")->move(close->x() - widget("BtnSeQExample")->width(), widget("BtnSeQExample")->y());
+  ui_.BtnSeQExample->move(close->x() - ui_.BtnSeQExample->width(), ui_.BtnSeQExample->y());
   column->setGeometry(w - column->width() - 10, column->y(), column->width(), screen.height());
-  widget("Panel2")->move(close->x(), widget("Panel2")->y());
-  widget("Cabecera")->resize(w, widget("Cabecera")->height());
-  setShown("Panel2", false);
-  setShown("Label2", false);
-  widget("Panel8")->move(widget("ButtonEDITAR")->x() - widget("Panel8")->width(), widget("Panel8")->y());
-  widget("Bevel1")->resize(w, widget("Bevel1")->height());
-  control<QLabel>(QStringLiteral("LabelIdioma"))->setText(QStringLiteral("En"));
+  ui_.Panel2->move(close->x(), ui_.Panel2->y());
+  ui_.Cabecera->resize(w, ui_.Cabecera->height());
+  ui_.Panel2->setVisible(false);
+  ui_.Label2->setVisible(false);
+  ui_.Panel8->move(ui_.ButtonEDITAR->x() - ui_.Panel8->width(), ui_.Panel8->y());
+  ui_.Bevel1->resize(w, ui_.Bevel1->height());
+  ui_.LabelIdioma->setText(QStringLiteral("En"));
   ButtonIDIOMA();
 }
 
 void TForm3::ButtonIDIOMA() {
-  const QString language = control<QLabel>(QStringLiteral("LabelIdioma"))->text();
+  const QString language = ui_.LabelIdioma->text();
   if (language == QLatin1String("Es"))
     BitEspanol();
   else if (language == QLatin1String("En"))
@@ -185,39 +172,38 @@ void TForm3::BitEnglish() { applyLanguage(false); }
 
 void TForm3::applyLanguage(bool toSpanish) {
   using namespace form3;
-  control<QLabel>(QStringLiteral("LabelIdioma"))->setText(toSpanish ? QStringLiteral("Es") : QStringLiteral("En"));
+  ui_.LabelIdioma->setText(toSpanish ? QStringLiteral("Es") : QStringLiteral("En"));
   applyCaptions(kCaptions.first(2), toSpanish);
-  attachMenu(control<QMenu>(QString::fromLatin1(toSpanish ? kMainMenuSpanish.name : kMainMenuEnglish.name)));
-  richEdit(QStringLiteral("RichEdit1"))
-      ->setPopupMenu(control<QMenu>(QString::fromLatin1(toSpanish ? kPopupSpanish.name : kPopupEnglish.name)));
+  attachMenu(toSpanish ? ui_.MainMenuEs : ui_.MainMenu1);
+  ui_.RichEdit1->setPopupMenu(toSpanish ? ui_.PopupMenuEs : ui_.PopupMenu1);
   applyCaptions(kCaptions.subspan(2), toSpanish);
-  auto* selected = control<QWidget>(QStringLiteral("BtnSelectedText"));
+  auto* selected = ui_.BtnSelectedText;
   QFont selectedFont = selected->font();
   selectedFont.setPointSize(10);
   selected->setFont(selectedFont);
 }
 
 void TForm3::ButtonUpButtons() {
-  setShown("Panel1", false);
-  setShown("AdvSmoothLabel7", false);
-  for (const char* edit : {"RichEditProt", "RichEdit2", "RichEdit3", "RichEdit4"})
-    richEdit(QString::fromLatin1(edit))->setText(QString());
+  ui_.Panel1->setVisible(false);
+  ui_.AdvSmoothLabel7->setVisible(false);
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setText(QString());
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
 }
 
 void TForm3::ButtonUpPanelOut() {
-  for (const char* panel : {"Panel1", "Panel2", "Panel5", "Panel8"}) setShown(panel, false);
-  for (const char* toggle : {"Btn1LetterCode", "ButtonABRIR", "Btn3LetterCode", "Mitochondrial", "BtnSelectedText", "ButtonEDITAR"})
-    setDown(toggle, false);
+  for (QWidget* panel : {ui_.Panel1, ui_.Panel2, ui_.Panel5, ui_.Panel8}) panel->setVisible(false);
+  for (SmoothToggleButton* toggle :
+       {ui_.Btn1LetterCode, ui_.ButtonABRIR, ui_.Btn3LetterCode, ui_.Mitochondrial, ui_.BtnSelectedText, ui_.ButtonEDITAR})
+    toggle->setChecked(false);
 }
 
 void TForm3::BtnBorrarPaneles() {
-  setShown("Panel5", false);
-  setShown("Panel8", false);
+  ui_.Panel5->setVisible(false);
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::TimerProgressBarTimer() {
-  auto* bar = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  auto* bar = ui_.ProgressBar1;
   bar->setVisible(true);
   bar->setValue(bar->value() + 5);
   if (bar->value() == 100) bar->setValue(10);
@@ -226,7 +212,7 @@ void TForm3::TimerProgressBarTimer() {
 // --- Sequence input and checks ----------------------------------------------
 
 void TForm3::TipoSecuencia() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->length() == 0) return;
   DatosSecuencia.Clasificar(SecuenciaTrabajo);
   switch (DatosSecuencia.Tipo) {
@@ -259,7 +245,7 @@ void TForm3::TipoSecuencia() {
 }
 
 void TForm3::markUnusableCharacters() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   // One byte per editor position (line ends as one "\n", each half of a
   // surrogate pair on its own), so text positions are editor positions.
   const QString text = editor->plainText();
@@ -281,7 +267,7 @@ void TForm3::markUnusableCharacters() {
 void TForm3::BtnSequenceEmpty() { showMessage(form3::kSequenceEmpty); }
 
 void TForm3::BtnClear() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->length() == 0) return;
   if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
     editor->view()->setFocus();
@@ -291,73 +277,73 @@ void TForm3::BtnClear() {
 }
 
 void TForm3::clearWorkspace() {
-  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
+  auto* lines = ui_.ListBox1;
   for (int i = 0; i < lines->count(); ++i) lines->item(i)->setText(QStringLiteral(" "));
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
-  for (platform::RichEdit* edit : {richEdit(QStringLiteral("RichEditProt")), richEdit(QStringLiteral("RichEdit2")),
-                                   richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))})
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2,
+                                   ui_.RichEdit3, ui_.RichEdit4})
     edit->setText(QString());
-  setCaption("AdvSmoothLabel7", QString());
-  richEdit(QStringLiteral("RichEdit1"))->setText(QString());
-  setShown("Panel8", false);
+  setCaptionOf(ui_.AdvSmoothLabel7, QString());
+  ui_.RichEdit1->setText(QString());
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::ButtonABRIR() {
-  if (!isDown("ButtonABRIR")) {
-    setShown("Panel1", false);
+  if (!ui_.ButtonABRIR->isChecked()) {
+    ui_.Panel1->setVisible(false);
     return;
   }
-  setShown("Panel1", true);
-  for (const char* toggle : {"Btn1LetterCode", "Btn3LetterCode", "BtnSelectedText"}) setDown(toggle, false);
+  ui_.Panel1->setVisible(true);
+  for (SmoothToggleButton* toggle : {ui_.Btn1LetterCode, ui_.Btn3LetterCode, ui_.BtnSelectedText}) toggle->setChecked(false);
 }
 
 void TForm3::BtnSeQExample() {
-  richEdit(QStringLiteral("RichEdit1"))->setText(platform::fromAnsi(exampleSequence()));
-  setDown("ButtonABRIR", false);
-  setShown("Panel1", false);
+  ui_.RichEdit1->setText(platform::fromAnsi(exampleSequence()));
+  ui_.ButtonABRIR->setChecked(false);
+  ui_.Panel1->setVisible(false);
 }
 
 void TForm3::ButtonEDITAR() {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) {
+  if (ui_.RichEdit1->length() == 0) {
     showMessage(form3::kLoadOneSequence);
     return;
   }
-  if (control<QWidget>(QStringLiteral("Panel8"))->isVisibleTo(client())) {
-    setDown("ButtonEDITAR", false);
-    setShown("Panel8", false);
+  if (ui_.Panel8->isVisibleTo(client())) {
+    ui_.ButtonEDITAR->setChecked(false);
+    ui_.Panel8->setVisible(false);
     return;
   }
-  setDown("ButtonEDITAR", true);
-  setShown("Panel8", true);
-  setDown("Mitochondrial", false);
-  setShown("Panel5", false);
+  ui_.ButtonEDITAR->setChecked(true);
+  ui_.Panel8->setVisible(true);
+  ui_.Mitochondrial->setChecked(false);
+  ui_.Panel5->setVisible(false);
 }
 
 void TForm3::BtnSelectedText() {
-  if (refuseEmptyEditor("BtnSelectedText")) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (refuseEmptyEditor(ui_.BtnSelectedText)) return;
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->selLength() == 0) {
     showMessage(form3::kSelectNucleotides);
-    setDown("BtnSelectedText", false);
+    ui_.BtnSelectedText->setChecked(false);
     return;
   }
   ButtonUpPanelOut();
-  setDown("BtnSelectedText", true);
+  ui_.BtnSelectedText->setChecked(true);
   SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
   classifyingSelection_ = true;
   TipoSecuencia();
   classifyingSelection_ = false;
   if (DatosSecuencia.Tipo != 'N') return;
-  setCaption("Label17", QStringLiteral("All"));
-  setShown("RichEditProt", true);
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
+  ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QStringLiteral("Selected sequence"));
-  setCaption("Label1", QStringLiteral("1Code"));
+  setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
   SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
   BtnFuncionTraducir();
   ButtonESCRIBIRENRE1();
-  control<ProgressBar>(QStringLiteral("ProgressBar1"))->setValue(100);
+  ui_.ProgressBar1->setValue(100);
   BtnBorrarPaneles();
-  setShown("ProgressBar1", false);
+  ui_.ProgressBar1->setVisible(false);
 }
 
 void TForm3::BitOPENFILE() {
@@ -383,17 +369,17 @@ void TForm3::BitOPENFILE() {
   }
   // The sequence in the editor is replaced only when the user agrees; a No
   // keeps the window exactly as it was.
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->length() > 0 && showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
     editor->view()->setFocus();
     return;
   }
 
-  setShown("Panel1", false);
+  ui_.Panel1->setVisible(false);
   ButtonUpButtons();
-  setShown("Label2", false);
-  auto* pathEdit = control<Edit>(QStringLiteral("Edit6"));
-  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
+  ui_.Label2->setVisible(false);
+  auto* pathEdit = ui_.Edit6;
+  auto* lines = ui_.ListBox1;
   const auto showFile = [&] {
     pathEdit->setText(*path);
     pathEdit->setVisible(true);
@@ -436,19 +422,18 @@ void TForm3::BitOPENFILE() {
   platform::CharFormat typing = editor->formatAt(0);
   typing.color = QColor(Qt::black);
   editor->setSelectionFormat(typing);
-  setDown("ButtonABRIR", false);
+  ui_.ButtonABRIR->setChecked(false);
 }
 
 // --- Translation --------------------------------------------------------------
 
 void TForm3::showResultTitle(const QString& title) {
-  setCaption("AdvSmoothLabel7", title);
-  setShown("AdvSmoothLabel7", true);
+  setCaptionOf(ui_.AdvSmoothLabel7, title);
+  ui_.AdvSmoothLabel7->setVisible(true);
 }
 
 void TForm3::caretToStartOfResults() {
-  for (const char* name : {"RichEditProt", "RichEdit2", "RichEdit3", "RichEdit4"})
-    richEdit(QString::fromLatin1(name))->setSelection(0, 0);
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setSelection(0, 0);
 }
 
 void TForm3::BtnFuncionTraducir() {
@@ -458,14 +443,14 @@ void TForm3::BtnFuncionTraducir() {
 }
 
 void TForm3::Btn1LetterCode() {
-  if (refuseEmptyEditor("Btn1LetterCode")) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (refuseEmptyEditor(ui_.Btn1LetterCode)) return;
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (classifyEditor()) {
-    setShown("RichEditProt", true);
-    setCaption("Label17", QStringLiteral("All"));
+    ui_.RichEditProt->view()->setVisible(true);
+    setCaptionOf(ui_.Label17, QStringLiteral("All"));
     ButtonUpPanelOut();
-    setDown("Btn1LetterCode", true);
-    setCaption("Label1", QStringLiteral("1Code"));
+    ui_.Btn1LetterCode->setChecked(true);
+    setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
     SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
     BtnFuncionTraducir();
     showResultTitle(QStringLiteral("1 letter code"));
@@ -475,15 +460,15 @@ void TForm3::Btn1LetterCode() {
 }
 
 void TForm3::Btn3LetterCode() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (!refuseEmptyEditor("Btn3LetterCode")) {
+  platform::RichEdit* editor = ui_.RichEdit1;
+  if (!refuseEmptyEditor(ui_.Btn3LetterCode)) {
     if (classifyEditor()) {
-      setCaption("Label17", QStringLiteral("All"));
-      setShown("RichEditProt", true);
+      setCaptionOf(ui_.Label17, QStringLiteral("All"));
+      ui_.RichEditProt->view()->setVisible(true);
       showResultTitle(QStringLiteral("3 letters code"));
-      setCaption("Label1", QStringLiteral("3Code"));
+      setCaptionOf(ui_.Label1, QStringLiteral("3Code"));
       ButtonUpPanelOut();
-      setDown("Btn3LetterCode", true);
+      ui_.Btn3LetterCode->setChecked(true);
       SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
       BtnFuncionTraducir();
       for (platform::RichEdit* holder : frameHolders())
@@ -491,12 +476,12 @@ void TForm3::Btn3LetterCode() {
       ButtonESCRIBIRENRE1();
     }
   }
-  setShown("ProgressBar1", false);
+  ui_.ProgressBar1->setVisible(false);
 }
 
 void TForm3::ButtonESCRIBIRENRE1() {
   BtnBorrarPaneles();
-  setShown("Panel2", true);
+  ui_.Panel2->setVisible(true);
   const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
   const auto holders = frameHolders();
   const FrameStrings frames = {platform::toAnsi(holders[0]->plainText()), platform::toAnsi(holders[1]->plainText()),
@@ -505,14 +490,14 @@ void TForm3::ButtonESCRIBIRENRE1() {
 }
 
 void TForm3::Mitochondrial() {
-  if (refuseEmptyEditor("Mitochondrial")) return;
+  if (refuseEmptyEditor(ui_.Mitochondrial)) return;
   if (!classifyEditor()) {
-    setDown("Mitochondrial", false);
+    ui_.Mitochondrial->setChecked(false);
     return;
   }
   ButtonUpPanelOut();
-  setDown("Mitochondrial", true);
-  setShown("Panel5", true);
+  ui_.Mitochondrial->setChecked(true);
+  ui_.Panel5->setVisible(true);
 }
 
 struct TForm3::MitochondrialCommand {
@@ -528,23 +513,23 @@ void TForm3::BtnVertebrate() {
 void TForm3::BtnMus() { translateMitochondrial({kMouseMitochondrialCode, "Mitochondria. Mus.  1 letter code", true}); }
 
 void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
-  setCaption("Label17", QStringLiteral("All"));
-  setShown("RichEditProt", true);
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
+  ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QString::fromLatin1(command.title));
-  auto* timer = control<Timer>(QStringLiteral("TimerProgressBar"));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  auto* timer = ui_.TimerProgressBar;
+  auto* progress = ui_.ProgressBar1;
   if (command.showsProgress) {
     timer->setEnabled(true);
     progress->setValue(10);
   }
-  setCaption("Label1", QStringLiteral("1Code"));
+  setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
   const auto holders = frameHolders();
   for (platform::RichEdit* holder : holders) holder->setText(QString());
-  const std::string sequence = DatosSecuencia.LimpiarTexto(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
+  const std::string sequence = DatosSecuencia.LimpiarTexto(platform::toAnsi(ui_.RichEdit1->text()));
   const FrameStrings frames = bxl::translateMitochondrial(sequence, command.code);
   for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
   ButtonESCRIBIRENRE1();
-  setShown("ProgressBar1", false);
+  ui_.ProgressBar1->setVisible(false);
   if (command.showsProgress) timer->setEnabled(false);
   caretToStartOfResults();
 }
@@ -556,8 +541,8 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
 void TForm3::showOneFrame(int frame) {
   static constexpr DisplayKind kKinds[] = {DisplayKind::Frame1Only, DisplayKind::Frame2Only, DisplayKind::Frame3Only};
   BtnBorrarPaneles();
-  setShown("Panel2", true);
-  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
+  ui_.Panel2->setVisible(true);
+  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(ui_.RichEdit1->text()));
   const std::string frameText = platform::toAnsi(frameHolders()[std::size_t(frame)]->plainText());
   FrameTexts frames;
   frames[std::size_t(frame)] = frameText;
@@ -569,7 +554,7 @@ void TForm3::Button12() { showOneFrame(1); }
 void TForm3::Button13() { showOneFrame(2); }
 
 void TForm3::Button5() {
-  setCaption("Label17", QStringLiteral("All"));
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
   ButtonESCRIBIRENRE1();
 }
 
@@ -587,7 +572,7 @@ const QColor kMethionineColor(0, 128, 0);
 }  // namespace
 
 std::optional<TForm3::MarkPass> TForm3::methioninePass() const {
-  const QString mode = control<QLabel>(QStringLiteral("Label1"))->text();
+  const QString mode = ui_.Label1->text();
   if (mode == QLatin1String("1Code")) return MarkPass{QStringLiteral("M"), 1, kMethionineColor};
   if (mode == QLatin1String("3Code")) return MarkPass{QStringLiteral("Met"), 3, kMethionineColor};
   // Before the first translation there is no code to look for methionines in.
@@ -595,7 +580,7 @@ std::optional<TForm3::MarkPass> TForm3::methioninePass() const {
 }
 
 void TForm3::clearMarks() {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* display = ui_.RichEditProt;
   std::vector<platform::FormatRun> neutral = display->formatRuns();
   for (platform::FormatRun& run : neutral) {
     run.format.color = QColor(Qt::black);
@@ -605,7 +590,7 @@ void TForm3::clearMarks() {
 }
 
 std::size_t TForm3::mark(const MarkPass& pass) {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* display = ui_.RichEditProt;
   const QString text = display->plainText();
   std::vector<platform::FormatRun> marks;
   std::size_t found = 0;
@@ -627,20 +612,20 @@ std::size_t TForm3::mark(const MarkPass& pass) {
 }
 
 void TForm3::BtnLabelStops() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
   if (mark({QStringLiteral("*"), 1, kStopColor}) == 0) showMessage(form3::kNoStopFound);
 }
 
 void TForm3::BtnLabelMet() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
   const auto pass = methioninePass();
   if (!pass || mark(*pass) == 0) showMessage(form3::kNoMethionineFound);
 }
 
 void TForm3::AdvSmoothButton2() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
   mark({QStringLiteral("*"), 1, kStopColor});
   if (const auto pass = methioninePass()) mark(*pass);
@@ -648,8 +633,7 @@ void TForm3::AdvSmoothButton2() {
 
 // --- Strand operations ------------------------------------------------------------
 
-void TForm3::toggleStatus(const char* label, const QString& caption) {
-  auto* status = control<QLabel>(QString::fromLatin1(label));
+void TForm3::toggleStatus(QLabel* status, const QString& caption) {
   const bool same = status->text() == caption;
   status->setText(same ? QString() : caption);
   status->setVisible(!same);
@@ -657,7 +641,7 @@ void TForm3::toggleStatus(const char* label, const QString& caption) {
 
 void TForm3::BtnComplementaria() {
   if (refuseEmptyEditor(nullptr) || !classifyEditor()) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   std::string text = platform::toAnsi(editor->text());
   if (DatosSecuencia.Hebra == '2') {
     if (showMessage(form3::kRnaToDna, platform::Buttons::YesNo) == platform::Answer::Yes) {
@@ -669,31 +653,31 @@ void TForm3::BtnComplementaria() {
   }
   if (DatosSecuencia.Hebra == '1') {
     editor->setText(platform::fromAnsi(DatosSecuencia.Complementar(text)));
-    toggleStatus("AdvSmoothLabel7", QStringLiteral("Complementary"));
+    toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Complementary"));
   }
 }
 
 void TForm3::BtnReversa() {
   if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
-    platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+    platform::RichEdit* editor = ui_.RichEdit1;
     // Reversed with single line ends: a reversed CR LF would read as two line breaks.
     editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
-    toggleStatus("AdvSmoothLabel7", QStringLiteral("Reverse"));
+    toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Reverse"));
   }
-  setDown("ButtonEDITAR", false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 void TForm3::BtnRevCom() {
   if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
     BtnComplementaria();
     BtnReversa();
-    toggleStatus("AdvSmoothLabel3", QStringLiteral("Reverse-Complementary"));
+    toggleStatus(ui_.AdvSmoothLabel3, QStringLiteral("Reverse-Complementary"));
   }
-  setDown("ButtonEDITAR", false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 void TForm3::AdvSmoothButton16() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   // Counted as the editor hands the text out: a line break is two characters.
   const std::string text = platform::toAnsi(editor->text());
   const std::string filtered = DatosSecuencia.FiltrarNucleotidos(text);
@@ -703,25 +687,25 @@ void TForm3::AdvSmoothButton16() {
     editor->setText(platform::fromAnsi(filtered));
     showMessage(form3::kCharactersRemoved, platform::Buttons::Ok, {QString::number(text.size() - filtered.size())});
   }
-  setShown("Panel8", false);
-  setDown("ButtonEDITAR", false);
+  ui_.Panel8->setVisible(false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 // --- Find and clipboard -------------------------------------------------------------
 
 void TForm3::AdvSmoothButton8() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   editor->setSelection(0, 0);
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  auto* find = ui_.FindDialog1;
   find->setFindText(editor->selectedText());
   find->show();
-  setDown("ButtonEDITAR", false);
-  setShown("Panel8", false);
+  ui_.ButtonEDITAR->setChecked(false);
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::FindDialog1Find() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  const auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
+  const auto* find = ui_.FindDialog1;
   editor->setKeepSelectionVisible(true);
   const qsizetype from = editor->selStart() + editor->selLength();
   const int options = (find->matchCase() ? platform::FindMatchCase : 0) | (find->wholeWord() ? platform::FindWholeWord : 0);
@@ -735,24 +719,24 @@ void TForm3::FindDialog1Find() {
   }
 }
 
-bool TForm3::editorHasFocus() const { return richEdit(QStringLiteral("RichEdit1"))->view()->hasFocus(); }
+bool TForm3::editorHasFocus() const { return ui_.RichEdit1->view()->hasFocus(); }
 
 void TForm3::Cut3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->cutToClipboard();
+  if (editorHasFocus()) ui_.RichEdit1->cutToClipboard();
 }
 
 void TForm3::Copy3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->copyToClipboard();
+  if (editorHasFocus()) ui_.RichEdit1->copyToClipboard();
 }
 
 void TForm3::SelectAll3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->selectAll();
+  if (editorHasFocus()) ui_.RichEdit1->selectAll();
 }
 
 void TForm3::Paste3() {
   if (!editorHasFocus()) return;
-  setShown("AdvSmoothLabel7", false);
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  ui_.AdvSmoothLabel7->setVisible(false);
+  platform::RichEdit* editor = ui_.RichEdit1;
   editor->pasteFromClipboard();
   SecuenciaTrabajo = platform::toAnsi(editor->text());
   TipoSecuencia();
@@ -783,16 +767,16 @@ void TForm3::ButtonCERRAR() { close(); }
 void TForm3::ButtonPRINT() {
   if (!platform::desktop().printerInstalled()) showMessage(form3::kNoPrinter);
   if (!platform::desktop().printDialog(this)) return;
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
-  platform::RichEdit* buffer = richEdit(QStringLiteral("RPrint"));
+  platform::RichEdit* display = ui_.RichEditProt;
+  platform::RichEdit* buffer = ui_.RPrint;
   buffer->setText(QString());
   if (display->length() == 0) return;
   const QString indent(8, QLatin1Char(' '));
   QStringList lines = {indent + QStringLiteral("BeXalo-Translation"), QStringLiteral(" "),
-                       indent + control<Edit>(QStringLiteral("Edit6"))->text(), QStringLiteral(" ")};
+                       indent + ui_.Edit6->text(), QStringLiteral(" ")};
   for (const QString& line : display->lines()) lines << indent + line;
   buffer->setText(lines.join(QLatin1Char('\n')));
-  setDown("ButtonPRINT", false);
+  ui_.ButtonPRINT->setChecked(false);
   platform::desktop().printText(QStringLiteral("Translation"), platform::Orientation::Landscape, buffer->lines(),
                                 buffer->textFont());
 }

@@ -9,6 +9,7 @@
 #include "translation/Display.h"
 #include "ui/Form.h"
 #include "ui/StateDump.h"
+#include "ui/TRANSLATION_Form3_controls.h"
 
 namespace bxl::ui {
 
@@ -91,19 +92,15 @@ class TForm3 : public Form {
   void clearMarks();
   // Marks every match of the pass in the display; returns how many.
   std::size_t mark(const MarkPass& pass);
-  void toggleStatus(const char* label, const QString& caption);
+  void toggleStatus(QLabel* status, const QString& caption);
   // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
   bool editorHasFocus() const;
   void applyLanguage(bool spanish);
-  void setDown(const char* toggle, bool down);
-  bool isDown(const char* toggle) const;
-  void setShown(const char* control, bool shown);
-  void setCaption(const char* control, const QString& caption);
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
   void markUnusableCharacters();
   // With an empty editor: tells the user, releases the toggle (if any) and returns true.
-  bool refuseEmptyEditor(const char* toggle);
+  bool refuseEmptyEditor(SmoothToggleButton* toggle);
   // Classifies the editor's text as the working sequence; true for nucleotides.
   bool classifyEditor();
   // Puts a written display on screen, with the progress bar's steps and the legend.
@@ -115,6 +112,7 @@ class TForm3 : public Form {
 
   // Set while the selection, not the whole editor, is being classified: a
   // deletion of other characters then cleans only the selected stretch.
+  Form3Controls ui_;
   bool classifyingSelection_ = false;
   StateDumpRegistration workspaceDump_{QStringLiteral("workspace"), dumpWorkspace};
 };
