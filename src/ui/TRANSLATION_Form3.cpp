@@ -9,6 +9,7 @@
 
 #include "platform/Desktop.h"
 #include "platform/ScriptText.h"
+#include "platform/richtext/FormatRuns.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
 #include "sequence/ExampleSequence.h"
@@ -256,10 +257,7 @@ void TForm3::markUnusableCharacters() {
   for (std::size_t position : unusablePositions(bytes)) {
     platform::CharFormat format = editor->formatAt(qsizetype(position));
     format.color = QColor(255, 0, 0);
-    if (!marks.empty() && marks.back().start + marks.back().length == qsizetype(position) && marks.back().format == format)
-      ++marks.back().length;
-    else
-      marks.push_back({qsizetype(position), 1, format});
+    platform::appendFormatRun(marks, {qsizetype(position), 1, format});
   }
   editor->applyFormats(marks);
 }
@@ -267,13 +265,14 @@ void TForm3::markUnusableCharacters() {
 void TForm3::BtnSequenceEmpty() { showMessage(form3::kSequenceEmpty); }
 
 void TForm3::BtnClear() {
-  platform::RichEdit* editor = ui_.RichEdit1;
-  if (editor->length() == 0) return;
-  if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
-    editor->view()->setFocus();
-    return;
-  }
+  if (ui_.RichEdit1->length() == 0 || !agreesToClear()) return;
   clearWorkspace();
+}
+
+bool TForm3::agreesToClear() {
+  if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) == platform::Answer::Yes) return true;
+  ui_.RichEdit1->view()->setFocus();
+  return false;
 }
 
 void TForm3::clearWorkspace() {
@@ -370,10 +369,7 @@ void TForm3::BitOPENFILE() {
   // The sequence in the editor is replaced only when the user agrees; a No
   // keeps the window exactly as it was.
   platform::RichEdit* editor = ui_.RichEdit1;
-  if (editor->length() > 0 && showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
-    editor->view()->setFocus();
-    return;
-  }
+  if (editor->length() > 0 && !agreesToClear()) return;
 
   ui_.Panel1->setVisible(false);
   ButtonUpButtons();
@@ -395,15 +391,7 @@ void TForm3::BitOPENFILE() {
       view->resize(500, view->height());
     }
     editor->setText(platform::fromAnsi(document.text));
-    std::vector<platform::FormatRun> runs;
-    runs.reserve(document.runs.size());
-    for (const StyleRun& run : document.runs) {
-      const TextStyle& style = run.style;
-      runs.push_back({qsizetype(run.start), qsizetype(run.length),
-                      platform::CharFormat{QColor(style.color.red, style.color.green, style.color.blue), style.bold,
-                                           style.italic, style.underline, style.strikeout}});
-    }
-    editor->applyFormats(runs);
+    editor->applyFormats(platform::formatRunsOf(document.runs));
   }
   // A protein document, a bad formatting record or a FASTA file of several
   // records: say what happened to the file.
@@ -560,21 +548,15 @@ void TForm3::Button5() {
 
 // --- Codon labelling ------------------------------------------------------------
 
-struct TForm3::MarkPass {
-  QString pattern;  // found without regard to case
-  qsizetype length;
-  QColor color;
-};
-
 namespace {
 const QColor kStopColor(255, 0, 0);
 const QColor kMethionineColor(0, 128, 0);
 }  // namespace
 
-std::optional<TForm3::MarkPass> TForm3::methioninePass() const {
+std::optional<QString> TForm3::methioninePattern() const {
   const QString mode = ui_.Label1->text();
-  if (mode == QLatin1String("1Code")) return MarkPass{QStringLiteral("M"), 1, kMethionineColor};
-  if (mode == QLatin1String("3Code")) return MarkPass{QStringLiteral("Met"), 3, kMethionineColor};
+  if (mode == QLatin1String("1Code")) return QStringLiteral("M");
+  if (mode == QLatin1String("3Code")) return QStringLiteral("Met");
   // Before the first translation there is no code to look for methionines in.
   return std::nullopt;
 }
@@ -589,46 +571,30 @@ void TForm3::clearMarks() {
   display->applyFormats(neutral);
 }
 
-std::size_t TForm3::mark(const MarkPass& pass) {
-  platform::RichEdit* display = ui_.RichEditProt;
-  const QString text = display->plainText();
-  std::vector<platform::FormatRun> marks;
-  std::size_t found = 0;
-  for (qsizetype at = text.indexOf(pass.pattern, 0, Qt::CaseInsensitive); at >= 0;
-       at = text.indexOf(pass.pattern, at + pass.length, Qt::CaseInsensitive)) {
-    ++found;
-    // A mark adds its colour, bold and underline to what the characters have.
-    platform::CharFormat format = display->formatAt(at);
-    format.color = pass.color;
-    format.bold = format.underline = true;
-    if (!marks.empty() && marks.back().start + marks.back().length == at && marks.back().format == format)
-      marks.back().length += pass.length;
-    else
-      marks.push_back({at, pass.length, format});
-  }
-  display->applyFormats(marks);
-  display->setSelection(0, 0);
+std::size_t TForm3::markInDisplay(const QString& pattern, const QColor& color) {
+  const std::size_t found = platform::markMatches(*ui_.RichEditProt, pattern, color);
+  ui_.RichEditProt->setSelection(0, 0);
   return found;
 }
 
 void TForm3::BtnLabelStops() {
   if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  if (mark({QStringLiteral("*"), 1, kStopColor}) == 0) showMessage(form3::kNoStopFound);
+  if (markInDisplay(QStringLiteral("*"), kStopColor) == 0) showMessage(form3::kNoStopFound);
 }
 
 void TForm3::BtnLabelMet() {
   if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  const auto pass = methioninePass();
-  if (!pass || mark(*pass) == 0) showMessage(form3::kNoMethionineFound);
+  const auto pattern = methioninePattern();
+  if (!pattern || markInDisplay(*pattern, kMethionineColor) == 0) showMessage(form3::kNoMethionineFound);
 }
 
 void TForm3::AdvSmoothButton2() {
   if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  mark({QStringLiteral("*"), 1, kStopColor});
-  if (const auto pass = methioninePass()) mark(*pass);
+  markInDisplay(QStringLiteral("*"), kStopColor);
+  if (const auto pattern = methioninePattern()) markInDisplay(*pattern, kMethionineColor);
 }
 
 // --- Strand operations ------------------------------------------------------------

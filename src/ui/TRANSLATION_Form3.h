@@ -87,11 +87,11 @@ class TForm3 : public Form {
   struct MitochondrialCommand;
   void translateMitochondrial(const MitochondrialCommand& command);
   void showOneFrame(int frame);
-  struct MarkPass;
-  std::optional<MarkPass> methioninePass() const;
+  // What "Label Met" looks for in the display: "M" or "Met" after a translation in that code.
+  std::optional<QString> methioninePattern() const;
   void clearMarks();
-  // Marks every match of the pass in the display; returns how many.
-  std::size_t mark(const MarkPass& pass);
+  // Marks every match of the pattern in the display; returns how many.
+  std::size_t markInDisplay(const QString& pattern, const QColor& color);
   void toggleStatus(QLabel* status, const QString& caption);
   // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
   bool editorHasFocus() const;
@@ -105,6 +105,8 @@ class TForm3 : public Form {
   bool classifyEditor();
   // Puts a written display on screen, with the progress bar's steps and the legend.
   void showDisplay(const Display& written);
+  // Asks "The sequence will be cleared"; a No puts the focus back in the editor.
+  bool agreesToClear();
   // What "Clear data" clears once the user has agreed.
   void clearWorkspace();
   // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
