@@ -1,8 +1,6 @@
 #include "ui/TRANSLATION_Form3.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QAbstractButton>
 #include <QMenu>
 #include <QStyle>
@@ -349,18 +347,15 @@ void TForm3::BitOPENFILE() {
   const auto path = platform::desktop().openFile(this, QString::fromLatin1(form3::kFileFilter), QStringLiteral("BXL"));
   if (!path) return;
   // Read and check the whole file before anything the user has is touched.
-  QFile file(*path);
-  QString why;
-  if (QFileInfo(*path).isDir())
-    why = spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder");
-  else if (!file.open(QIODevice::ReadOnly))
-    why = file.errorString();
-  if (!why.isEmpty()) {
+  const OpenedSequenceFile opened = openSequenceFile(path->toStdString());
+  if (opened.failure != OpenedSequenceFile::Failure::None) {
+    const QString why = opened.failure == OpenedSequenceFile::Failure::Folder
+                            ? (spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder"))
+                            : QString::fromLocal8Bit(opened.reason);
     showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, why});
     return;
   }
-  const QByteArray bytes = file.readAll();
-  const SequenceFile document = readSequenceFile(path->toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  const SequenceFile& document = opened.document;
   const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
   if (document.kind == SequenceFile::Kind::Refused) {
     showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
