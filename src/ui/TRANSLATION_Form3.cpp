@@ -6,7 +6,6 @@
 #include <QStyle>
 
 #include "platform/Desktop.h"
-#include "platform/ScriptText.h"
 #include "platform/richtext/FormatRuns.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
@@ -31,12 +30,16 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   setFont(windowFont);
   setWindowTitle(QStringLiteral("Translation"));
   setGeometry(kDesignLeft, kDesignTop, kDesignClientWidth, kDesignClientHeight);
-  build(kControls);
+  const HeldText frameTexts[] = {{kFrameHolders[0], &workspace_.frames[0]},
+                                 {kFrameHolders[1], &workspace_.frames[1]},
+                                 {kFrameHolders[2], &workspace_.frames[2]}};
+  build(kControls, frameTexts);
   buildMainMenu(kMainMenuEnglish);
   buildMainMenu(kMainMenuSpanish);
   buildPopupMenu(kPopupEnglish);
   buildPopupMenu(kPopupSpanish);
   ui_ = Form3Controls::find(*this);
+  workspace_.attach({ui_.Label1, ui_.Label17, ui_.LabelIdioma, ui_.Edit6, ui_.RichEdit1});
   attachMenu(ui_.MainMenu1);
   ui_.RichEdit1->setPopupMenu(ui_.PopupMenu1);
   ui_.RichEditProt->setPopupMenu(ui_.PopupMenu1);
@@ -116,9 +119,9 @@ bool TForm3::refuseEmptyEditor(SmoothToggleButton* toggle) {
 }
 
 bool TForm3::classifyEditor() {
-  SecuenciaTrabajo = platform::toAnsi(ui_.RichEdit1->text());
+  workspace_.SecuenciaTrabajo = platform::toAnsi(ui_.RichEdit1->text());
   TipoSecuencia();
-  return DatosSecuencia.Tipo == 'N';
+  return workspace_.DatosSecuencia.Tipo == 'N';
 }
 
 void TForm3::showDisplay(const Display& written) {
@@ -130,8 +133,8 @@ void TForm3::showDisplay(const Display& written) {
   ui_.Label2->setVisible(true);
 }
 
-std::array<platform::RichEdit*, 3> TForm3::frameHolders() const {
-  return {ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4};
+void TForm3::framesReplaced() {
+  for (platform::RichEdit* holder : {ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) holder->setSelection(0, 0);
 }
 
 void TForm3::FormCreate() { BtnPANTALLA(); }
@@ -158,7 +161,7 @@ void TForm3::BtnPANTALLA() {
 }
 
 void TForm3::ButtonIDIOMA() {
-  const QString language = ui_.LabelIdioma->text();
+  const QString language = workspace_.language();
   if (language == QLatin1String("Es"))
     BitEspanol();
   else if (language == QLatin1String("En"))
@@ -213,16 +216,16 @@ void TForm3::TimerProgressBarTimer() {
 void TForm3::TipoSecuencia() {
   platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->length() == 0) return;
-  DatosSecuencia.Clasificar(SecuenciaTrabajo);
-  switch (DatosSecuencia.Tipo) {
+  workspace_.DatosSecuencia.Clasificar(workspace_.SecuenciaTrabajo);
+  switch (workspace_.DatosSecuencia.Tipo) {
     case 'X': {
       markUnusableCharacters();
       if (showMessage(form3::kOtherCharacters, platform::Buttons::YesNo) != platform::Answer::Yes) {
         showMessage(form3::kCannotUse);
         break;
       }
-      const std::string filtered = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
-      DatosSecuencia.Clasificar(filtered);
+      const std::string filtered = workspace_.DatosSecuencia.FiltrarNucleotidos(workspace_.SecuenciaTrabajo);
+      workspace_.DatosSecuencia.Clasificar(filtered);
       if (classifyingSelection_) {
         // Only the selected stretch is cleaned; the rest of the sequence stays.
         const qsizetype start = editor->selStart();
@@ -326,16 +329,16 @@ void TForm3::BtnSelectedText() {
   }
   ButtonUpPanelOut();
   ui_.BtnSelectedText->setChecked(true);
-  SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
+  workspace_.SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
   classifyingSelection_ = true;
   TipoSecuencia();
   classifyingSelection_ = false;
-  if (DatosSecuencia.Tipo != 'N') return;
+  if (workspace_.DatosSecuencia.Tipo != 'N') return;
   setCaptionOf(ui_.Label17, QStringLiteral("All"));
   ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QStringLiteral("Selected sequence"));
   setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-  SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
+  workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
   BtnFuncionTraducir();
   ButtonESCRIBIRENRE1();
   ui_.ProgressBar1->setValue(100);
@@ -397,7 +400,7 @@ void TForm3::BitOPENFILE() {
   // After a bad record the text is left as loaded, unclassified, as the
   // reading stopped there; otherwise it is checked like any new sequence.
   if (document.problem != SequenceFile::Problem::BadRecord) {
-    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
     TipoSecuencia();
   }
   editor->setSelection(0, 0);
@@ -420,9 +423,8 @@ void TForm3::caretToStartOfResults() {
 }
 
 void TForm3::BtnFuncionTraducir() {
-  const FrameStrings frames = translateWorkingSequence(SecuenciaTrabajo, DatosSecuencia.Caso);
-  const auto holders = frameHolders();
-  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
+  workspace_.frames = translateWorkingSequence(workspace_.SecuenciaTrabajo, workspace_.DatosSecuencia.Caso);
+  framesReplaced();
 }
 
 void TForm3::Btn1LetterCode() {
@@ -434,7 +436,7 @@ void TForm3::Btn1LetterCode() {
     ButtonUpPanelOut();
     ui_.Btn1LetterCode->setChecked(true);
     setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-    SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
+    workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
     BtnFuncionTraducir();
     showResultTitle(QStringLiteral("1 letter code"));
     ButtonESCRIBIRENRE1();
@@ -452,10 +454,10 @@ void TForm3::Btn3LetterCode() {
       setCaptionOf(ui_.Label1, QStringLiteral("3Code"));
       ButtonUpPanelOut();
       ui_.Btn3LetterCode->setChecked(true);
-      SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
+      workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
       BtnFuncionTraducir();
-      for (platform::RichEdit* holder : frameHolders())
-        holder->setText(platform::fromAnsi(threeLetterFrame(platform::toAnsi(holder->plainText()))));
+      for (std::string& frame : workspace_.frames) convertToThreeLetter(frame);
+      framesReplaced();
       ButtonESCRIBIRENRE1();
     }
   }
@@ -465,11 +467,8 @@ void TForm3::Btn3LetterCode() {
 void TForm3::ButtonESCRIBIRENRE1() {
   BtnBorrarPaneles();
   ui_.Panel2->setVisible(true);
-  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
-  const auto holders = frameHolders();
-  const FrameStrings frames = {platform::toAnsi(holders[0]->plainText()), platform::toAnsi(holders[1]->plainText()),
-                               platform::toAnsi(holders[2]->plainText())};
-  showDisplay(writeDisplay(DisplayKind::AllFrames, nucleotides, frames));
+  const std::string nucleotides = workspace_.DatosSecuencia.FiltrarNucleotidos(workspace_.SecuenciaTrabajo);
+  showDisplay(writeDisplay(DisplayKind::AllFrames, nucleotides, workspace_.frames));
 }
 
 void TForm3::Mitochondrial() {
@@ -506,11 +505,9 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
     progress->setValue(10);
   }
   setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-  const auto holders = frameHolders();
-  for (platform::RichEdit* holder : holders) holder->setText(QString());
-  const std::string sequence = DatosSecuencia.LimpiarTexto(platform::toAnsi(ui_.RichEdit1->text()));
-  const FrameStrings frames = bxl::translateMitochondrial(sequence, command.code);
-  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
+  const std::string sequence = workspace_.DatosSecuencia.LimpiarTexto(platform::toAnsi(ui_.RichEdit1->text()));
+  workspace_.frames = bxl::translateMitochondrial(sequence, command.code);
+  framesReplaced();
   ButtonESCRIBIRENRE1();
   ui_.ProgressBar1->setVisible(false);
   if (command.showsProgress) timer->setEnabled(false);
@@ -525,10 +522,9 @@ void TForm3::showOneFrame(int frame) {
   static constexpr DisplayKind kKinds[] = {DisplayKind::Frame1Only, DisplayKind::Frame2Only, DisplayKind::Frame3Only};
   BtnBorrarPaneles();
   ui_.Panel2->setVisible(true);
-  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(ui_.RichEdit1->text()));
-  const std::string frameText = platform::toAnsi(frameHolders()[std::size_t(frame)]->plainText());
+  const std::string nucleotides = workspace_.DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(ui_.RichEdit1->text()));
   FrameTexts frames;
-  frames[std::size_t(frame)] = frameText;
+  frames[std::size_t(frame)] = workspace_.frames[std::size_t(frame)];
   showDisplay(writeDisplay(kKinds[frame], nucleotides, frames));
 }
 
@@ -549,7 +545,7 @@ const QColor kMethionineColor(0, 128, 0);
 }  // namespace
 
 std::optional<QString> TForm3::methioninePattern() const {
-  const QString mode = ui_.Label1->text();
+  const QString mode = workspace_.letterCode();
   if (mode == QLatin1String("1Code")) return QStringLiteral("M");
   if (mode == QLatin1String("3Code")) return QStringLiteral("Met");
   // Before the first translation there is no code to look for methionines in.
@@ -604,16 +600,16 @@ void TForm3::BtnComplementaria() {
   if (refuseEmptyEditor(nullptr) || !classifyEditor()) return;
   platform::RichEdit* editor = ui_.RichEdit1;
   std::string text = platform::toAnsi(editor->text());
-  if (DatosSecuencia.Hebra == '2') {
+  if (workspace_.DatosSecuencia.Hebra == '2') {
     if (showMessage(form3::kRnaToDna, platform::Buttons::YesNo) == platform::Answer::Yes) {
-      text = DatosSecuencia.ARNaADN(text);
+      text = workspace_.DatosSecuencia.ARNaADN(text);
       editor->setText(platform::fromAnsi(text));
     } else {
       showMessage(form3::kNoComplementOfRna);
     }
   }
-  if (DatosSecuencia.Hebra == '1') {
-    editor->setText(platform::fromAnsi(DatosSecuencia.Complementar(text)));
+  if (workspace_.DatosSecuencia.Hebra == '1') {
+    editor->setText(platform::fromAnsi(workspace_.DatosSecuencia.Complementar(text)));
     toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Complementary"));
   }
 }
@@ -622,7 +618,7 @@ void TForm3::BtnReversa() {
   if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
     platform::RichEdit* editor = ui_.RichEdit1;
     // Reversed with single line ends: a reversed CR LF would read as two line breaks.
-    editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
+    editor->setText(platform::fromAnsi(workspace_.DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
     toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Reverse"));
   }
   ui_.ButtonEDITAR->setChecked(false);
@@ -641,7 +637,7 @@ void TForm3::AdvSmoothButton16() {
   platform::RichEdit* editor = ui_.RichEdit1;
   // Counted as the editor hands the text out: a line break is two characters.
   const std::string text = platform::toAnsi(editor->text());
-  const std::string filtered = DatosSecuencia.FiltrarNucleotidos(text);
+  const std::string filtered = workspace_.DatosSecuencia.FiltrarNucleotidos(text);
   if (text.size() == filtered.size()) {
     showMessage(form3::kAllNucleotides);
   } else {
@@ -699,7 +695,7 @@ void TForm3::Paste3() {
   ui_.AdvSmoothLabel7->setVisible(false);
   platform::RichEdit* editor = ui_.RichEdit1;
   editor->pasteFromClipboard();
-  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
   TipoSecuencia();
 }
 
@@ -707,21 +703,21 @@ void TForm3::Paste3() {
 
 void TForm3::BitGraphic() {
   if (refuseEmptyEditor(nullptr)) return;
-  const auto holders = frameHolders();
-  if (std::all_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+  const FrameStrings& frames = workspace_.frames;
+  if (std::all_of(frames.begin(), frames.end(), [](const std::string& frame) { return frame.empty(); }))
     return void(showMessage(form3::kTranslateFirstForGraph));
-  openGraphWindow(*this);
+  openGraphWindow(workspace_);
 }
 
 void TForm3::BitOpenORF() {
   if (refuseEmptyEditor(nullptr)) return;
-  const auto holders = frameHolders();
-  if (std::any_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+  const FrameStrings& frames = workspace_.frames;
+  if (std::any_of(frames.begin(), frames.end(), [](const std::string& frame) { return frame.empty(); }))
     return void(showMessage(form3::kTranslateFirstForOrf));
-  openOrfWindow(*this);
+  openOrfWindow(workspace_);
 }
 
-void TForm3::ButtonGeneticCode() { openGeneticCodeWindow(*this); }
+void TForm3::ButtonGeneticCode() { openGeneticCodeWindow(workspace_); }
 
 void TForm3::ButtonCERRAR() { close(); }
 
@@ -747,25 +743,6 @@ void TForm3::closeEvent(QCloseEvent* event) {
   // The main window takes every other window with it.
   for (Form* other : std::vector<Form*>(openWindows()))
     if (other != this) other->close();
-}
-
-QStringList dumpWorkspace() {
-  using platform::quoteScriptText;
-  const auto code = [](char c) { return quoteScriptText(platform::fromAnsi(std::string_view(&c, 1))); };
-  const ClaseSecuencia& d = DatosSecuencia;
-  const QString field = QStringLiteral("workspace.DatosSecuencia.%1 = %2");
-  return {
-      QStringLiteral("workspace.SecuenciaTrabajo = ") + quoteScriptText(platform::fromAnsi(SecuenciaTrabajo)),
-      field.arg(QStringLiteral("Tipo"), code(d.Tipo)),
-      field.arg(QStringLiteral("Caso"), code(d.Caso)),
-      field.arg(QStringLiteral("Reversa"), code(d.Reversa)),
-      field.arg(QStringLiteral("Complemento"), code(d.Complemento)),
-      field.arg(QStringLiteral("Barra"), code(d.Barra)),
-      field.arg(QStringLiteral("Punto"), code(d.Punto)),
-      field.arg(QStringLiteral("Hebra"), code(d.Hebra)),
-      field.arg(QStringLiteral("Longitud")).arg(d.Longitud),
-      field.arg(QStringLiteral("Texto"), quoteScriptText(platform::fromAnsi(d.Texto))),
-  };
 }
 
 }  // namespace bxl::ui

@@ -5,26 +5,20 @@
 #include <optional>
 #include <string>
 
-#include "sequence/ClaseSecuencia.h"
 #include "translation/Display.h"
 #include "ui/Form.h"
-#include "ui/StateDump.h"
 #include "ui/TRANSLATION_Form3_controls.h"
+#include "ui/Workspace.h"
 
 namespace bxl::ui {
-
-// The program-wide values of the main window: the working copy of the sequence
-// and the description of the last classified text.
-inline std::string SecuenciaTrabajo;
-inline ClaseSecuencia DatosSecuencia;
-
-// The workspace as the script driver prints it.
-QStringList dumpWorkspace();
 
 class TForm3 : public Form {
   Q_OBJECT
  public:
   explicit TForm3(QWidget* parent = nullptr);
+
+  // What the other windows read from this one.
+  const WorkspaceView& workspace() const { return workspace_; }
 
   // Commands, each named after the button that runs it.
   void FormCreate();
@@ -109,14 +103,16 @@ class TForm3 : public Form {
   bool agreesToClear();
   // What "Clear data" clears once the user has agreed.
   void clearWorkspace();
-  // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
-  std::array<platform::RichEdit*, 3> frameHolders() const;
+  // After the workspace's frames were written directly: their holders'
+  // selections go back to the start, as after any new text.
+  void framesReplaced();
 
   // Set while the selection, not the whole editor, is being classified: a
   // deletion of other characters then cleans only the selected stretch.
+  // Made before the controls: the frame holders show its frames.
+  Workspace workspace_;
   Form3Controls ui_;
   bool classifyingSelection_ = false;
-  StateDumpRegistration workspaceDump_{QStringLiteral("workspace"), dumpWorkspace};
 };
 
 }  // namespace bxl::ui
