@@ -12,7 +12,7 @@
 #include "sequence/ExampleSequence.h"
 #include "sequence/SequenceFile.h"
 #include "translation/Display.h"
-#include "translation/Translation.h"
+#include "translation/Pipeline.h"
 #include "ui/Controls.h"
 #include "ui/FindDialog.h"
 #include "ui/Launch.h"
@@ -338,9 +338,7 @@ void TForm3::BtnSelectedText() {
   ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QStringLiteral("Selected sequence"));
   setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-  workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
-  BtnFuncionTraducir();
-  ButtonESCRIBIRENRE1();
+  translateAndShow(platform::toAnsi(editor->selectedText()), TranslationCode::Standard, LetterMode::One);
   ui_.ProgressBar1->setValue(100);
   BtnBorrarPaneles();
   ui_.ProgressBar1->setVisible(false);
@@ -423,8 +421,14 @@ void TForm3::caretToStartOfResults() {
 }
 
 void TForm3::BtnFuncionTraducir() {
-  workspace_.frames = translateWorkingSequence(workspace_.SecuenciaTrabajo, workspace_.DatosSecuencia.Caso);
+  translateWorkingSequence(workspace_);
   framesReplaced();
+}
+
+void TForm3::translateAndShow(std::string_view text, TranslationCode code, LetterMode letters) {
+  const Display display = translateText(workspace_, text, code, letters);
+  framesReplaced();
+  showAllFrames(display);
 }
 
 void TForm3::Btn1LetterCode() {
@@ -436,10 +440,8 @@ void TForm3::Btn1LetterCode() {
     ButtonUpPanelOut();
     ui_.Btn1LetterCode->setChecked(true);
     setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-    workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
-    BtnFuncionTraducir();
     showResultTitle(QStringLiteral("1 letter code"));
-    ButtonESCRIBIRENRE1();
+    translateAndShow(platform::toAnsi(editor->text()), TranslationCode::Standard, LetterMode::One);
   }
   caretToStartOfResults();
 }
@@ -454,21 +456,18 @@ void TForm3::Btn3LetterCode() {
       setCaptionOf(ui_.Label1, QStringLiteral("3Code"));
       ButtonUpPanelOut();
       ui_.Btn3LetterCode->setChecked(true);
-      workspace_.SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
-      BtnFuncionTraducir();
-      for (std::string& frame : workspace_.frames) convertToThreeLetter(frame);
-      framesReplaced();
-      ButtonESCRIBIRENRE1();
+      translateAndShow(platform::toAnsi(editor->text()), TranslationCode::Standard, LetterMode::Three);
     }
   }
   ui_.ProgressBar1->setVisible(false);
 }
 
-void TForm3::ButtonESCRIBIRENRE1() {
+void TForm3::ButtonESCRIBIRENRE1() { showAllFrames(writeAllFramesDisplay(workspace_)); }
+
+void TForm3::showAllFrames(const Display& written) {
   BtnBorrarPaneles();
   ui_.Panel2->setVisible(true);
-  const std::string nucleotides = workspace_.DatosSecuencia.FiltrarNucleotidos(workspace_.SecuenciaTrabajo);
-  showDisplay(writeDisplay(DisplayKind::AllFrames, nucleotides, workspace_.frames));
+  showDisplay(written);
 }
 
 void TForm3::Mitochondrial() {
@@ -483,16 +482,18 @@ void TForm3::Mitochondrial() {
 }
 
 struct TForm3::MitochondrialCommand {
-  const GeneticCode& code;
+  TranslationCode code;
   const char* title;
   bool showsProgress;  // the mouse code runs the progress timer
 };
 
 void TForm3::BtnVertebrate() {
-  translateMitochondrial({kVertebrateMitochondrialCode, "Mitochondria. Vertebrate. 1 letter code", false});
+  translateMitochondrial({TranslationCode::VertebrateMitochondrial, "Mitochondria. Vertebrate. 1 letter code", false});
 }
 
-void TForm3::BtnMus() { translateMitochondrial({kMouseMitochondrialCode, "Mitochondria. Mus.  1 letter code", true}); }
+void TForm3::BtnMus() {
+  translateMitochondrial({TranslationCode::MouseMitochondrial, "Mitochondria. Mus.  1 letter code", true});
+}
 
 void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
   setCaptionOf(ui_.Label17, QStringLiteral("All"));
@@ -505,10 +506,7 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
     progress->setValue(10);
   }
   setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
-  const std::string sequence = workspace_.DatosSecuencia.LimpiarTexto(platform::toAnsi(ui_.RichEdit1->text()));
-  workspace_.frames = bxl::translateMitochondrial(sequence, command.code);
-  framesReplaced();
-  ButtonESCRIBIRENRE1();
+  translateAndShow(platform::toAnsi(ui_.RichEdit1->text()), command.code, LetterMode::One);
   ui_.ProgressBar1->setVisible(false);
   if (command.showsProgress) timer->setEnabled(false);
   caretToStartOfResults();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "translation/Display.h"
+#include "translation/Pipeline.h"
 #include "ui/Form.h"
 #include "ui/TRANSLATION_Form3_controls.h"
 #include "ui/Workspace.h"
@@ -99,6 +100,10 @@ class TForm3 : public Form {
   bool classifyEditor();
   // Puts a written display on screen, with the progress bar's steps and the legend.
   void showDisplay(const Display& written);
+  // What the display writer shows once it has written the all-frames display.
+  void showAllFrames(const Display& written);
+  // A translate command's chain on the text, then its display on screen.
+  void translateAndShow(std::string_view text, TranslationCode code, LetterMode letters);
   // Asks "The sequence will be cleared"; a No puts the focus back in the editor.
   bool agreesToClear();
   // What "Clear data" clears once the user has agreed.
