@@ -105,8 +105,7 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   };
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
-  auto* find = ui_.FindDialog1;
-  find->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
+  ui_.FindDialog1->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
 
   runGuarded([this] { FormCreate(); });
 }
@@ -127,7 +126,7 @@ bool TForm3::classifyEditor() {
 void TForm3::showDisplay(const Display& written) {
   platform::RichEdit* display = ui_.RichEditProt;
   display->setText(platform::fromAnsi(written.text));
-  auto* progress = ui_.ProgressBar1;
+  ProgressBar* progress = ui_.ProgressBar1;
   progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
   display->setSelection(0, 0);
   ui_.Label2->setVisible(true);
@@ -179,10 +178,9 @@ void TForm3::applyLanguage(bool toSpanish) {
   attachMenu(toSpanish ? ui_.MainMenuEs : ui_.MainMenu1);
   ui_.RichEdit1->setPopupMenu(toSpanish ? ui_.PopupMenuEs : ui_.PopupMenu1);
   applyCaptions(kCaptions.subspan(2), toSpanish);
-  auto* selected = ui_.BtnSelectedText;
-  QFont selectedFont = selected->font();
+  QFont selectedFont = ui_.BtnSelectedText->font();
   selectedFont.setPointSize(10);
-  selected->setFont(selectedFont);
+  ui_.BtnSelectedText->setFont(selectedFont);
 }
 
 void TForm3::ButtonUpButtons() {
@@ -205,7 +203,7 @@ void TForm3::BtnBorrarPaneles() {
 }
 
 void TForm3::TimerProgressBarTimer() {
-  auto* bar = ui_.ProgressBar1;
+  ProgressBar* bar = ui_.ProgressBar1;
   bar->setVisible(true);
   bar->setValue(bar->value() + 5);
   if (bar->value() == 100) bar->setValue(10);
@@ -277,12 +275,9 @@ bool TForm3::agreesToClear() {
 }
 
 void TForm3::clearWorkspace() {
-  auto* lines = ui_.ListBox1;
-  for (int i = 0; i < lines->count(); ++i) lines->item(i)->setText(QStringLiteral(" "));
+  for (int i = 0; i < ui_.ListBox1->count(); ++i) ui_.ListBox1->item(i)->setText(QStringLiteral(" "));
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
-  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2,
-                                   ui_.RichEdit3, ui_.RichEdit4})
-    edit->setText(QString());
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setText(QString());
   setCaptionOf(ui_.AdvSmoothLabel7, QString());
   ui_.RichEdit1->setText(QString());
   ui_.Panel8->setVisible(false);
@@ -370,16 +365,11 @@ void TForm3::BitOPENFILE() {
   ui_.Panel1->setVisible(false);
   ButtonUpButtons();
   ui_.Label2->setVisible(false);
-  auto* pathEdit = ui_.Edit6;
-  auto* lines = ui_.ListBox1;
-  const auto showFile = [&] {
-    pathEdit->setText(*path);
-    pathEdit->setVisible(true);
-    lines->clear();
-    for (const std::string& line : document.lines) lines->addItem(platform::fromAnsi(line));
-  };
   clearWorkspace();
-  showFile();
+  ui_.Edit6->setText(*path);
+  ui_.Edit6->setVisible(true);
+  ui_.ListBox1->clear();
+  for (const std::string& line : document.lines) ui_.ListBox1->addItem(platform::fromAnsi(line));
 
   if (document.kind == SequenceFile::Kind::Sequence) {
     if (platform::desktop().screenSize().width() == 800) {
@@ -499,16 +489,14 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
   setCaptionOf(ui_.Label17, QStringLiteral("All"));
   ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QString::fromLatin1(command.title));
-  auto* timer = ui_.TimerProgressBar;
-  auto* progress = ui_.ProgressBar1;
   if (command.showsProgress) {
-    timer->setEnabled(true);
-    progress->setValue(10);
+    ui_.TimerProgressBar->setEnabled(true);
+    ui_.ProgressBar1->setValue(10);
   }
   setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
   translateAndShow(platform::toAnsi(ui_.RichEdit1->text()), command.code, LetterMode::One);
   ui_.ProgressBar1->setVisible(false);
-  if (command.showsProgress) timer->setEnabled(false);
+  if (command.showsProgress) ui_.TimerProgressBar->setEnabled(false);
   caretToStartOfResults();
 }
 
