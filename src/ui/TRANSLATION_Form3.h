@@ -1,9 +1,8 @@
 #pragma once
 // The main window: the sequence editor, the translation display and the
 // workspace every other window reads.
-#include <array>
 #include <optional>
-#include <string>
+#include <string_view>
 
 #include "translation/Display.h"
 #include "translation/Pipeline.h"
