@@ -1,8 +1,8 @@
 // Arbitrary bytes through everything that reads what a user opens or pastes:
 // text-encoding detection, the record recogniser (whole and streamed in
 // chunks), the sequence file reader (as a document and as plain text),
-// classification, cleaning and filtering, and the translation and display
-// built on the result.
+// classification, cleaning and filtering, and every translate command's chain
+// to the display.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -16,6 +16,7 @@
 #include "sequence/TextEncoding.h"
 #include "translation/Display.h"
 #include "translation/Translation.h"
+#include "translation/Pipeline.h"
 
 namespace {
 
@@ -136,12 +137,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   require(cleaned.size() <= bytes.size());
   const std::string nucleotides = sequence.FiltrarNucleotidos(bytes);
 
-  std::string working = bxl::prepareWorkingSequence(bytes);
-  const bxl::FrameStrings frames = bxl::translateWorkingSequence(working, sequence.Caso);
-  for (const std::string& frame : frames) require(frame.size() <= working.size() + 2);
-  const bxl::Display display = bxl::writeDisplay(bxl::DisplayKind::AllFrames, nucleotides, frames);
-  require(display.blocks >= 1);
-  (void)bxl::translateMitochondrial(cleaned, bxl::kMouseMitochondrialCode);
-  (void)bxl::threeLetterFrame(frames[0]);
+  require(nucleotides.size() <= cleaned.size());
+
+  // Every translate command's chain, as the window and a batch run call it.
+  const struct {
+    bxl::TranslationCode code;
+    bxl::LetterMode letters;
+  } commands[] = {{bxl::TranslationCode::Standard, bxl::LetterMode::One},
+                  {bxl::TranslationCode::Standard, bxl::LetterMode::Three},
+                  {bxl::TranslationCode::MouseMitochondrial, bxl::LetterMode::One}};
+  for (const auto& command : commands) {
+    bxl::TranslationState state;
+    state.SecuenciaTrabajo = std::string(bytes);
+    state.DatosSecuencia = sequence;
+    const bxl::Display display = bxl::translateText(state, bytes, command.code, command.letters);
+    for (const std::string& frame : state.frames) require(frame.size() <= cleaned.size() + 2);
+    require(display.blocks >= 1);
+  }
   return 0;
 }

@@ -12,6 +12,7 @@
 
 #include "common/Timing.h"
 #include "sequence/Allocator.h"
+#include "platform/QtDesktop.h"
 #include "platform/RichEdit.h"
 #include "platform/Text8.h"
 
@@ -112,6 +113,7 @@ int main(int argc, char** argv) {
   bxl::keepLargeBuffersMapped();  // as the workbench does at start
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  bxl::platform::setDesktop(std::make_unique<bxl::platform::QtDesktop>());  // copying goes to Qt's clipboard
   const QString genome = randomBases(5'000'000);
   measure("editor, 5,000,000 bases on one line", genome, true);
   measure("display of 5,000,000 bases", displayText(genome), false);

@@ -1,5 +1,7 @@
 #include "app/ScriptDriver.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -15,6 +17,7 @@
 #include "platform/ScriptText.h"
 #include "platform/ScriptedDesktop.h"
 #include "ui/Controls.h"
+#include "ui/FindDialog.h"
 #include "ui/Form.h"
 #include "ui/StateDump.h"
 
@@ -22,10 +25,6 @@ namespace bxl::app {
 namespace {
 
 using platform::quoteScriptText;
-
-void expectCount(const std::vector<Word>& words, std::size_t minimum, std::size_t maximum, const char* usage) {
-  if (words.size() < minimum || words.size() > maximum) throw ScriptError(QStringLiteral("usage: %1").arg(QLatin1String(usage)));
-}
 
 const QString& quotedText(const Word& word, const char* what) {
   if (!word.quoted) throw ScriptError(QStringLiteral("%1 must be a quoted text").arg(QLatin1String(what)));
@@ -96,149 +95,203 @@ void ScriptDriver::settle() {
   if (const QString failure = desktop_.takeFailure(); !failure.isEmpty()) throw ScriptError(failure);
 }
 
+std::span<const ScriptDriver::Verb> ScriptDriver::verbs() {
+  static const Verb table[] = {
+      {"set", "set Form.Control \"text\"", 2, 2, &ScriptDriver::set},
+      {"select", "select Form.Control START LENGTH", 3, 3, &ScriptDriver::select},
+      {"focus", "focus Form.Control", 1, 1, &ScriptDriver::focus},
+      {"click", "click Form.Control", 1, 1, &ScriptDriver::click},
+      {"key", "key Form.Control \"Ctrl+V\"", 2, 2, &ScriptDriver::key},
+      {"press", "press Form.Control X Y", 3, 3, &ScriptDriver::press},
+      {"tick", "tick Form.Control N", 2, 2, &ScriptDriver::tick},
+      {"answer", "answer Yes|No|OK|Cancel|\"path\"", 1, 1, &ScriptDriver::answer},
+      {"find", "find \"text\" [match-case] [whole-word]", 1, 3, &ScriptDriver::find},
+      {"print-dir", "print-dir \"DIR\"", 1, 1, &ScriptDriver::printDir},
+      {"clipboard", "clipboard \"text\"", 1, 1, &ScriptDriver::clipboard},
+      {"dump", "dump Form.Control | dump Form", 1, 1, &ScriptDriver::dump},
+      {"dump-state", "dump-state workspace|orf|graph", 1, 1, &ScriptDriver::dumpState},
+      {"dump-clipboard", "dump-clipboard", 0, 0, &ScriptDriver::dumpClipboard},
+      {"pixel", "pixel Form.Control X Y", 3, 3, &ScriptDriver::pixel},
+      {"image", "image Form.Control \"file.png\"", 2, 2, &ScriptDriver::image},
+      {"grab", "grab Form \"file.png\"", 2, 2, &ScriptDriver::grab},
+      {"messages", "messages", 0, 0, &ScriptDriver::messages},
+      {"close", "close Form", 1, 1, &ScriptDriver::close},
+  };
+  return table;
+}
+
 void ScriptDriver::runLine(const QString& line) {
   if (line.trimmed().startsWith('#')) return;
   const std::vector<Word> words = splitScriptLine(line);
   if (words.empty()) return;
-  const QString& verb = words[0].text;
+  const QString& name = words[0].text;
+  const auto verbs = ScriptDriver::verbs();
+  const auto verb = std::find_if(verbs.begin(), verbs.end(), [&](const Verb& v) { return name == QLatin1String(v.name); });
+  if (verb == verbs.end()) throw ScriptError(QStringLiteral("unknown command %1").arg(name));
+  const std::size_t arguments = words.size() - 1;
+  if (arguments < verb->minArguments || arguments > verb->maxArguments)
+    throw ScriptError(QStringLiteral("usage: %1").arg(QLatin1String(verb->usage)));
+  (this->*verb->run)(words);
+  settle();
+}
 
-  if (verb == QLatin1String("set")) {
-    expectCount(words, 3, 3, "set Form.Control \"text\"");
-    QObject* control = controlOf(words[1]);
-    const QString& text = quotedText(words[2], "the text");
-    if (platform::RichEdit* edit = platform::asRichEdit(control))
-      edit->setText(text);
-    else if (auto* lineEdit = qobject_cast<QLineEdit*>(control))
-      lineEdit->setText(text);
-    else
-      throw ScriptError(QStringLiteral("%1 is not an edit").arg(words[1].text));
-  } else if (verb == QLatin1String("select")) {
-    expectCount(words, 4, 4, "select Form.Control START LENGTH");
-    QObject* control = controlOf(words[1]);
-    const int start = number(words[2], "START");
-    const int length = number(words[3], "LENGTH");
-    if (platform::RichEdit* edit = platform::asRichEdit(control))
-      edit->setSelection(start, length);
-    else if (auto* lineEdit = qobject_cast<QLineEdit*>(control))
-      lineEdit->setSelection(start, length);
-    else
-      throw ScriptError(QStringLiteral("%1 is not an edit").arg(words[1].text));
-  } else if (verb == QLatin1String("focus")) {
-    expectCount(words, 2, 2, "focus Form.Control");
-    QWidget* widget = widgetOf(controlOf(words[1]));
-    if (!widget) throw ScriptError(QStringLiteral("%1 cannot take the focus").arg(words[1].text));
-    widget->window()->activateWindow();
-    widget->setFocus(Qt::OtherFocusReason);
-  } else if (verb == QLatin1String("click")) {
-    expectCount(words, 2, 2, "click Form.Control");
-    QObject* control = controlOf(words[1]);
-    if (auto* button = qobject_cast<QAbstractButton*>(control))
-      button->click();
-    else if (auto* action = qobject_cast<QAction*>(control))
-      action->trigger();
-    else
-      throw ScriptError(QStringLiteral("%1 cannot be clicked").arg(words[1].text));
-  } else if (verb == QLatin1String("key")) {
-    expectCount(words, 3, 3, "key Form.Control \"Ctrl+V\"");
-    QWidget* widget = widgetOf(controlOf(words[1]));
-    const QKeySequence sequence(quotedText(words[2], "the key sequence"));
-    if (!widget || sequence.isEmpty()) throw ScriptError(QStringLiteral("cannot send %1 to %2").arg(words[2].text, words[1].text));
-    for (int i = 0; i < sequence.count(); ++i) {
-      const QKeyCombination combination = sequence[i];
-      const QString text = typedText(combination.key(), combination.keyboardModifiers());
-      QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(), text);
-      QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers(), text);
-      QApplication::sendEvent(widget, &press);
-      QApplication::sendEvent(widget, &release);
-    }
-  } else if (verb == QLatin1String("press")) {
-    expectCount(words, 4, 4, "press Form.Control X Y");
-    QWidget* widget = widgetOf(controlOf(words[1]));
-    if (!widget) throw ScriptError(QStringLiteral("%1 cannot be pressed").arg(words[1].text));
-    const QPointF at(number(words[2], "X"), number(words[3], "Y"));
-    const QPointF global = widget->mapToGlobal(at);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+void ScriptDriver::set(const std::vector<Word>& words) {
+  QObject* control = controlOf(words[1]);
+  const QString& text = quotedText(words[2], "the text");
+  if (platform::RichEdit* edit = platform::asRichEdit(control))
+    edit->setText(text);
+  else if (auto* lineEdit = qobject_cast<QLineEdit*>(control))
+    lineEdit->setText(text);
+  else
+    throw ScriptError(QStringLiteral("%1 is not an edit").arg(words[1].text));
+}
+
+void ScriptDriver::select(const std::vector<Word>& words) {
+  QObject* control = controlOf(words[1]);
+  const int start = number(words[2], "START");
+  const int length = number(words[3], "LENGTH");
+  if (platform::RichEdit* edit = platform::asRichEdit(control))
+    edit->setSelection(start, length);
+  else if (auto* lineEdit = qobject_cast<QLineEdit*>(control))
+    lineEdit->setSelection(start, length);
+  else
+    throw ScriptError(QStringLiteral("%1 is not an edit").arg(words[1].text));
+}
+
+void ScriptDriver::focus(const std::vector<Word>& words) {
+  QWidget* widget = widgetOf(controlOf(words[1]));
+  if (!widget) throw ScriptError(QStringLiteral("%1 cannot take the focus").arg(words[1].text));
+  widget->window()->activateWindow();
+  widget->setFocus(Qt::OtherFocusReason);
+}
+
+void ScriptDriver::click(const std::vector<Word>& words) {
+  QObject* control = controlOf(words[1]);
+  if (auto* button = qobject_cast<QAbstractButton*>(control))
+    button->click();
+  else if (auto* action = qobject_cast<QAction*>(control))
+    action->trigger();
+  else
+    throw ScriptError(QStringLiteral("%1 cannot be clicked").arg(words[1].text));
+}
+
+void ScriptDriver::key(const std::vector<Word>& words) {
+  QWidget* widget = widgetOf(controlOf(words[1]));
+  const QKeySequence sequence(quotedText(words[2], "the key sequence"));
+  if (!widget || sequence.isEmpty()) throw ScriptError(QStringLiteral("cannot send %1 to %2").arg(words[2].text, words[1].text));
+  for (int i = 0; i < sequence.count(); ++i) {
+    const QKeyCombination combination = sequence[i];
+    const QString text = typedText(combination.key(), combination.keyboardModifiers());
+    QKeyEvent press(QEvent::KeyPress, combination.key(), combination.keyboardModifiers(), text);
+    QKeyEvent release(QEvent::KeyRelease, combination.key(), combination.keyboardModifiers(), text);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
-  } else if (verb == QLatin1String("tick")) {
-    expectCount(words, 3, 3, "tick Form.Control N");
-    auto* timer = qobject_cast<ui::Timer*>(controlOf(words[1]));
-    if (!timer) throw ScriptError(QStringLiteral("%1 is not a timer").arg(words[1].text));
-    const int ticks = number(words[2], "N");
-    for (int i = 0; i < ticks; ++i) timer->tick();
-  } else if (verb == QLatin1String("answer")) {
-    expectCount(words, 2, 2, "answer Yes|No|OK|Cancel|\"path\"");
-    static const QStringList answers = {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("OK"), QStringLiteral("Cancel")};
-    if (!words[1].quoted && !answers.contains(words[1].text))
-      throw ScriptError(QStringLiteral("an answer is Yes, No, OK, Cancel or a quoted path, not %1").arg(words[1].text));
-    desktop_.queueAnswer(words[1].text, words[1].quoted);
-  } else if (verb == QLatin1String("find")) {
-    expectCount(words, 2, 4, "find \"text\" [match-case] [whole-word]");
-    bool matchCase = false, wholeWord = false;
-    for (std::size_t i = 2; i < words.size(); ++i) {
-      if (words[i].text == QLatin1String("match-case") && !words[i].quoted)
-        matchCase = true;
-      else if (words[i].text == QLatin1String("whole-word") && !words[i].quoted)
-        wholeWord = true;
-      else
-        throw ScriptError(QStringLiteral("unknown find option %1").arg(words[i].text));
-    }
-    const Target main = resolve(QStringLiteral("TForm3"));
-    if (const QString why = main.window->scriptFind(quotedText(words[1], "the text"), matchCase, wholeWord); !why.isEmpty())
-      throw ScriptError(why);
-  } else if (verb == QLatin1String("print-dir")) {
-    expectCount(words, 2, 2, "print-dir \"DIR\"");
-    desktop_.setPrintDir(quotedText(words[1], "the folder"));
-  } else if (verb == QLatin1String("clipboard")) {
-    expectCount(words, 2, 2, "clipboard \"text\"");
-    desktop_.setClipboardText(quotedText(words[1], "the text"));
-  } else if (verb == QLatin1String("dump")) {
-    expectCount(words, 2, 2, "dump Form.Control | dump Form");
-    const Target target = resolve(words[1].text);
-    const QStringList lines = target.control ? dumpControl(target.name, target.control) : dumpWindow(target.name, target.window);
-    for (const QString& out : lines) out_(out);
-  } else if (verb == QLatin1String("dump-state")) {
-    expectCount(words, 2, 2, "dump-state workspace|orf|graph");
-    const auto lines = ui::dumpState(words[1].text);
-    if (!lines) throw ScriptError(QStringLiteral("there is no module state %1").arg(words[1].text));
-    for (const QString& out : *lines) out_(out);
-  } else if (verb == QLatin1String("dump-clipboard")) {
-    expectCount(words, 1, 1, "dump-clipboard");
-    if (desktop_.clipboardHoldsImage())
-      out_(QStringLiteral("clipboard = image %1x%2").arg(desktop_.clipboardImage().width()).arg(desktop_.clipboardImage().height()));
-    else
-      out_(QStringLiteral("clipboard = ") + quoteScriptText(desktop_.clipboardText()));
-  } else if (verb == QLatin1String("pixel") || verb == QLatin1String("image")) {
-    const bool pixel = verb == QLatin1String("pixel");
-    expectCount(words, 3, pixel ? 4 : 3, pixel ? "pixel Form.Control X Y" : "image Form.Control \"file.png\"");
-    const QImage image = imageOf(controlOf(words[1]));
-    if (image.isNull()) throw ScriptError(QStringLiteral("%1 shows no picture").arg(words[1].text));
-    if (pixel) {
-      const int x = number(words[2], "X"), y = number(words[3], "Y");
-      if (!image.valid(x, y)) throw ScriptError(QStringLiteral("(%1, %2) is outside the %3x%4 picture").arg(x).arg(y).arg(image.width()).arg(image.height()));
-      out_(QStringLiteral("%1.pixel[%2,%3] = %4").arg(words[1].text).arg(x).arg(y).arg(QColor(image.pixel(x, y)).name().toUpper()));
-    } else if (!image.save(quotedText(words[2], "the file"))) {
-      throw ScriptError(QStringLiteral("cannot write %1").arg(words[2].text));
-    }
-  } else if (verb == QLatin1String("grab")) {
-    expectCount(words, 3, 3, "grab Form \"file.png\"");
-    const Target target = resolve(words[1].text);
-    if (target.control) throw ScriptError(QStringLiteral("grab takes a window, not a control"));
-    if (!target.window->grab().save(quotedText(words[2], "the file")))
-      throw ScriptError(QStringLiteral("cannot write %1").arg(words[2].text));
-  } else if (verb == QLatin1String("messages")) {
-    expectCount(words, 1, 1, "messages");
-    for (const QString& out : desktop_.takeLog()) out_(out);
-  } else if (verb == QLatin1String("close")) {
-    expectCount(words, 2, 2, "close Form");
-    const Target target = resolve(words[1].text);
-    if (target.control) throw ScriptError(QStringLiteral("close takes a window, not a control"));
-    target.window->close();
-  } else {
-    throw ScriptError(QStringLiteral("unknown command %1").arg(verb));
   }
-  settle();
+}
+
+void ScriptDriver::press(const std::vector<Word>& words) {
+  QWidget* widget = widgetOf(controlOf(words[1]));
+  if (!widget) throw ScriptError(QStringLiteral("%1 cannot be pressed").arg(words[1].text));
+  const QPointF at(number(words[2], "X"), number(words[3], "Y"));
+  const QPointF global = widget->mapToGlobal(at);
+  QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(widget, &press);
+  QApplication::sendEvent(widget, &release);
+}
+
+void ScriptDriver::tick(const std::vector<Word>& words) {
+  auto* timer = qobject_cast<ui::Timer*>(controlOf(words[1]));
+  if (!timer) throw ScriptError(QStringLiteral("%1 is not a timer").arg(words[1].text));
+  const int ticks = number(words[2], "N");
+  for (int i = 0; i < ticks; ++i) timer->tick();
+}
+
+void ScriptDriver::answer(const std::vector<Word>& words) {
+  static const QStringList answers = {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("OK"), QStringLiteral("Cancel")};
+  if (!words[1].quoted && !answers.contains(words[1].text))
+    throw ScriptError(QStringLiteral("an answer is Yes, No, OK, Cancel or a quoted path, not %1").arg(words[1].text));
+  desktop_.queueAnswer(words[1].text, words[1].quoted);
+}
+
+// Find-next in the main window's find dialog, as the user presses it.
+void ScriptDriver::find(const std::vector<Word>& words) {
+  bool matchCase = false, wholeWord = false;
+  for (std::size_t i = 2; i < words.size(); ++i) {
+    if (words[i].text == QLatin1String("match-case") && !words[i].quoted)
+      matchCase = true;
+    else if (words[i].text == QLatin1String("whole-word") && !words[i].quoted)
+      wholeWord = true;
+    else
+      throw ScriptError(QStringLiteral("unknown find option %1").arg(words[i].text));
+  }
+  const QString& text = quotedText(words[1], "the text");
+  const Target main = resolve(QStringLiteral("TForm3"));
+  auto* dialog = main.window->findChild<ui::FindDialog*>();
+  if (!dialog) throw ScriptError(QStringLiteral("%1 has no find dialog").arg(main.name));
+  if (!dialog->isVisible()) throw ScriptError(QStringLiteral("the find dialog of %1 is not open").arg(main.name));
+  dialog->setFindText(text);
+  dialog->setOptions(matchCase, wholeWord);
+  dialog->findNext();
+}
+
+void ScriptDriver::printDir(const std::vector<Word>& words) { desktop_.setPrintDir(quotedText(words[1], "the folder")); }
+
+void ScriptDriver::clipboard(const std::vector<Word>& words) { desktop_.setClipboardText(quotedText(words[1], "the text")); }
+
+void ScriptDriver::dump(const std::vector<Word>& words) {
+  const Target target = resolve(words[1].text);
+  const QStringList lines = target.control ? dumpControl(target.name, target.control) : dumpWindow(target.name, target.window);
+  for (const QString& out : lines) out_(out);
+}
+
+void ScriptDriver::dumpState(const std::vector<Word>& words) {
+  const auto lines = ui::dumpState(words[1].text);
+  if (!lines) throw ScriptError(QStringLiteral("there is no module state %1").arg(words[1].text));
+  for (const QString& out : *lines) out_(out);
+}
+
+void ScriptDriver::dumpClipboard(const std::vector<Word>&) {
+  if (desktop_.clipboardHoldsImage())
+    out_(QStringLiteral("clipboard = image %1x%2").arg(desktop_.clipboardImage().width()).arg(desktop_.clipboardImage().height()));
+  else
+    out_(QStringLiteral("clipboard = ") + quoteScriptText(desktop_.clipboardText()));
+}
+
+QImage ScriptDriver::pictureOf(const Word& word) const {
+  const QImage image = imageOf(controlOf(word));
+  if (image.isNull()) throw ScriptError(QStringLiteral("%1 shows no picture").arg(word.text));
+  return image;
+}
+
+void ScriptDriver::pixel(const std::vector<Word>& words) {
+  const QImage image = pictureOf(words[1]);
+  const int x = number(words[2], "X"), y = number(words[3], "Y");
+  if (!image.valid(x, y))
+    throw ScriptError(QStringLiteral("(%1, %2) is outside the %3x%4 picture").arg(x).arg(y).arg(image.width()).arg(image.height()));
+  out_(QStringLiteral("%1.pixel[%2,%3] = %4").arg(words[1].text).arg(x).arg(y).arg(QColor(image.pixel(x, y)).name().toUpper()));
+}
+
+void ScriptDriver::image(const std::vector<Word>& words) {
+  if (!pictureOf(words[1]).save(quotedText(words[2], "the file")))
+    throw ScriptError(QStringLiteral("cannot write %1").arg(words[2].text));
+}
+
+void ScriptDriver::grab(const std::vector<Word>& words) {
+  const Target target = resolve(words[1].text);
+  if (target.control) throw ScriptError(QStringLiteral("grab takes a window, not a control"));
+  if (!target.window->grab().save(quotedText(words[2], "the file")))
+    throw ScriptError(QStringLiteral("cannot write %1").arg(words[2].text));
+}
+
+void ScriptDriver::messages(const std::vector<Word>&) {
+  for (const QString& out : desktop_.takeLog()) out_(out);
+}
+
+void ScriptDriver::close(const std::vector<Word>& words) {
+  const Target target = resolve(words[1].text);
+  if (target.control) throw ScriptError(QStringLiteral("close takes a window, not a control"));
+  target.window->close();
 }
 
 int ScriptDriver::runFile(const QString& path) {

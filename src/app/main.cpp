@@ -8,8 +8,9 @@
 
 #include "app/ScriptDriver.h"
 #include "platform/Desktop.h"
-#include "sequence/Allocator.h"
+#include "platform/QtDesktop.h"
 #include "platform/ScriptedDesktop.h"
+#include "sequence/Allocator.h"
 #include "ui/Style.h"
 #include "ui/TRANSLATION_Form3.h"
 
@@ -68,6 +69,7 @@ int runWorkbench(int argc, char** argv) {
   }
   QApplication application(argc, argv);
   setUpApplication(application);
+  bxl::platform::setDesktop(std::make_unique<bxl::platform::QtDesktop>());
   try {
     bxl::ui::TForm3 main;
     // Cover the screen even where no window manager honours "maximised".

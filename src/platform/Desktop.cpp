@@ -1,6 +1,6 @@
 #include "platform/Desktop.h"
 
-#include "platform/QtDesktop.h"
+#include <stdexcept>
 
 namespace bxl::platform {
 namespace {
@@ -11,7 +11,11 @@ std::unique_ptr<Desktop>& current() {
 }  // namespace
 
 Desktop& desktop() {
-  if (!current()) current() = std::make_unique<QtDesktop>();
+  // Never a default: a headless caller that forgot its desktop must not open real dialogs.
+  if (!current())
+    throw std::logic_error(
+        "no desktop is set: start-up must call platform::setDesktop (a QtDesktop for the workbench, "
+        "a ScriptedDesktop for scripts and tests) before any window is made");
   return *current();
 }
 

@@ -45,7 +45,10 @@ class Desktop {
   virtual bool timersRun() const { return true; }
 };
 
+// The desktop set at start-up; throws std::logic_error when none was set.
 Desktop& desktop();
+// Start-up sets the desktop once (QtDesktop, or ScriptedDesktop for scripts and
+// tests); nullptr takes it away again.
 void setDesktop(std::unique_ptr<Desktop> desktop);
 
 // Converts "Name|*.EXT|Other|*.x" into Qt's "Name (*.EXT);;Other (*.x)".

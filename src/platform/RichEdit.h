@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <functional>
 #include <span>
+#include <string>
 #include <vector>
 
 class QMenu;
@@ -104,10 +105,15 @@ class RichEdit {
 // The rich edit found under this object, or nullptr.
 RichEdit* asRichEdit(QObject* object);
 
-// A visible rich edit on a window.
+// The implementations are in richtext/.
+// A visible rich edit on a window (richtext/SequenceView.cpp).
 RichEdit* createRichEditView(QWidget* parent);
-// A hidden holder that keeps text between commands and paints nothing.
+// A hidden holder that keeps text between commands and paints nothing (richtext/TextHolder.cpp).
 RichEdit* createTextHolder(QObject* parent);
+// A hidden holder whose text is an 8-bit string kept elsewhere (Windows-1252,
+// one byte per character), read and written in place; the string outlives it.
+// Whoever changes the string directly leaves the holder's selection inside it.
+RichEdit* createTextHolder(QObject* parent, std::string* ansiText);
 
 // find over a text whose line ends are single "\n" characters.
 qsizetype findInText(const QString& text, const QString& what, qsizetype start, qsizetype length, int options);

@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <limits>
+#include <memory>
 #include <optional>
 
 #include "sequence/LineEnds.h"
@@ -231,6 +236,30 @@ SequenceFile readSequenceFile(std::string_view name, std::string_view bytes) {
     readPlainText(file, text);
   }
   return file;
+}
+
+OpenedSequenceFile openSequenceFile(const std::string& path) {
+  OpenedSequenceFile opened;
+  const auto fail = [&opened](int error) {
+    opened.failure = OpenedSequenceFile::Failure::Unreadable;
+    opened.reason = std::strerror(error);
+    return opened;
+  };
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    opened.failure = OpenedSequenceFile::Failure::Folder;
+    return opened;
+  }
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!file) return fail(errno);
+  std::string bytes;
+  // Room for the whole file up front, so a genome's bytes are not moved as the text grows.
+  if (const auto size = std::filesystem::file_size(path, ignored); !ignored) bytes.reserve(std::size_t(size));
+  char chunk[1 << 16];
+  while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.append(chunk, got);
+  if (std::ferror(file.get())) return fail(errno);
+  opened.document = readSequenceFile(path, bytes);
+  return opened;
 }
 
 std::string sequenceFileMessage(const SequenceFile& file, std::string_view idioma) {

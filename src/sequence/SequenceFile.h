@@ -81,6 +81,22 @@ struct SequenceFile {
 // does (byte-order marks, UTF-16 without a mark, UTF-8, else Windows-1252).
 SequenceFile readSequenceFile(std::string_view name, std::string_view bytes);
 
+// A file opened from disk: either why it could not be read, or its reading.
+struct OpenedSequenceFile {
+  enum class Failure {
+    None,        // `document` holds the reading
+    Folder,      // the path names a folder
+    Unreadable,  // the system refused to open or read it; `reason` says why
+  };
+  Failure failure = Failure::None;
+  std::string reason;  // the system's words, in the user's locale ("No such file or directory")
+  SequenceFile document;
+};
+
+// Reads the whole file at `path` (as the file system names it, UTF-8 on this
+// desktop) and then readSequenceFile on its bytes, which are not kept.
+OpenedSequenceFile openSequenceFile(const std::string& path);
+
 // What to tell the user after a reading, in the language of the caption
 // "En" or "Es"; empty when there is nothing to say. Shown with an OK button.
 std::string sequenceFileMessage(const SequenceFile& file, std::string_view idioma);

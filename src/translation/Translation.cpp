@@ -129,14 +129,19 @@ FrameStrings translateStandard(std::string_view sequence) {
 }
 
 FrameStrings translateWorkingSequence(std::string& workingSequence, char caso) {
-  FrameStrings frames = translateStandard(workingSequence);
+  FrameStrings frames;
+  translateWorkingSequence(workingSequence, caso, frames);
+  return frames;
+}
+
+void translateWorkingSequence(std::string& workingSequence, char caso, FrameStrings& frames) {
+  translateFrames(workingSequence, kStandardCode, kStandardCells, frames);
   // The translation reads either case; only the case the working sequence is left in matters.
   if (caso == 'm') {
     for (char& c : workingSequence) c = asciiLower(c);
   } else {
     for (char& c : workingSequence) c = asciiUpper(c);
   }
-  return frames;
 }
 
 FrameStrings translateMitochondrial(std::string_view sequence, const GeneticCode& code) {

@@ -38,6 +38,8 @@ FrameStrings translateStandard(std::string_view sequence);
 // standard frames, and the working sequence left upper-case, or lower-case when
 // the last classification found an all-lower-case text (caso == 'm').
 FrameStrings translateWorkingSequence(std::string& workingSequence, char caso);
+// The same into `frames`, reusing their storage.
+void translateWorkingSequence(std::string& workingSequence, char caso, FrameStrings& frames);
 
 // The mitochondrial translation of a sequence cleaned of layout (LimpiarTexto):
 // U reads as T, blanks as fillers, "---" for other letters, nothing for an

@@ -1,5 +1,8 @@
 #include "ui/Form.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCloseEvent>
@@ -82,11 +85,7 @@ platform::Answer Form::showMessage(const MessageDesign& message, platform::Butto
   return platform::desktop().message(this, QString::fromUtf8(message.caption), text, buttons);
 }
 
-QString Form::scriptFind(const QString&, bool, bool) {
-  return QStringLiteral("%1 has no find dialog").arg(formClass_);
-}
-
-void Form::build(std::span<const ControlDesign> design) {
+void Form::build(std::span<const ControlDesign> design, std::span<const HeldText> heldTexts) {
   for (const ControlDesign& d : design) {
     QWidget* parent = d.parent ? control<QWidget>(QString::fromLatin1(d.parent)) : client_;
     const QString caption = QString::fromUtf8(d.caption ? d.caption : "");
@@ -123,7 +122,10 @@ void Form::build(std::span<const ControlDesign> design) {
         break;
       }
       case Kind::TextHolder: {
-        platform::RichEdit* holder = platform::createTextHolder(parent);
+        const auto held = std::find_if(heldTexts.begin(), heldTexts.end(),
+                                       [&](const HeldText& h) { return std::string_view(h.holder) == d.name; });
+        platform::RichEdit* holder =
+            held == heldTexts.end() ? platform::createTextHolder(parent) : platform::createTextHolder(parent, held->text);
         holder->setTextFont(designFont(d.font, font()));
         object = holder->object();
         break;

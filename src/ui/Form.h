@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -46,9 +47,6 @@ class Form : public QMainWindow {
   // The main menu attached to the window, or nullptr.
   QMenu* attachedMenu() const { return attachedMenu_; }
 
-  // Presses find-next in the window's find dialog; returns why it cannot.
-  virtual QString scriptFind(const QString& text, bool matchCase, bool wholeWord);
-
   // The windows open now, in order of creation.
   static const std::vector<Form*>& openWindows();
 
@@ -57,7 +55,14 @@ class Form : public QMainWindow {
   static void setCaptionOf(QObject* control, const QString& caption);
 
  protected:
-  void build(std::span<const ControlDesign> design);
+  // An 8-bit text the window keeps itself, shown by the named hidden holder.
+  struct HeldText {
+    const char* holder;
+    std::string* text;
+  };
+  // Builds the controls; a text holder named in heldTexts reads and writes its
+  // text there instead of keeping one of its own.
+  void build(std::span<const ControlDesign> design, std::span<const HeldText> heldTexts = {});
   void buildMainMenu(const MainMenuDesign& design);
   void buildPopupMenu(const PopupMenuDesign& design);
   void attachMenu(QMenu* menu);

@@ -4,8 +4,8 @@ namespace bxl::ui {
 
 // The graph, ORF and genetic code windows are built by their own sources;
 // until each exists, its launch button checks the workspace and opens nothing.
-void openGraphWindow(TForm3&) {}
-void openOrfWindow(TForm3&) {}
-void openGeneticCodeWindow(TForm3&) {}
+void openGraphWindow(const WorkspaceView&) {}
+void openOrfWindow(const WorkspaceView&) {}
+void openGeneticCodeWindow(const WorkspaceView&) {}
 
 }  // namespace bxl::ui

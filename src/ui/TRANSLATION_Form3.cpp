@@ -1,20 +1,18 @@
 #include "ui/TRANSLATION_Form3.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QAbstractButton>
 #include <QMenu>
 #include <QStyle>
 
 #include "platform/Desktop.h"
-#include "platform/ScriptText.h"
+#include "platform/richtext/FormatRuns.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
 #include "sequence/ExampleSequence.h"
 #include "sequence/SequenceFile.h"
 #include "translation/Display.h"
-#include "translation/Translation.h"
+#include "translation/Pipeline.h"
 #include "ui/Controls.h"
 #include "ui/FindDialog.h"
 #include "ui/Launch.h"
@@ -32,23 +30,27 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   setFont(windowFont);
   setWindowTitle(QStringLiteral("Translation"));
   setGeometry(kDesignLeft, kDesignTop, kDesignClientWidth, kDesignClientHeight);
-  build(kControls);
+  const HeldText frameTexts[] = {{kFrameHolders[0], &workspace_.frames[0]},
+                                 {kFrameHolders[1], &workspace_.frames[1]},
+                                 {kFrameHolders[2], &workspace_.frames[2]}};
+  build(kControls, frameTexts);
   buildMainMenu(kMainMenuEnglish);
   buildMainMenu(kMainMenuSpanish);
   buildPopupMenu(kPopupEnglish);
   buildPopupMenu(kPopupSpanish);
-  attachMenu(control<QMenu>(QString::fromLatin1(kMainMenuEnglish.name)));
-  richEdit(QStringLiteral("RichEdit1"))->setPopupMenu(control<QMenu>(QStringLiteral("PopupMenu1")));
-  richEdit(QStringLiteral("RichEditProt"))->setPopupMenu(control<QMenu>(QStringLiteral("PopupMenu1")));
+  ui_ = Form3Controls::find(*this);
+  workspace_.attach({ui_.Label1, ui_.Label17, ui_.LabelIdioma, ui_.Edit6, ui_.RichEdit1});
+  attachMenu(ui_.MainMenu1);
+  ui_.RichEdit1->setPopupMenu(ui_.PopupMenu1);
+  ui_.RichEditProt->setPopupMenu(ui_.PopupMenu1);
   for (const HintDesign& hint : kHints)
     control<QWidget>(QString::fromLatin1(hint.control))->setToolTip(QString::fromUtf8(hint.hint));
-  control<QAbstractButton>(QStringLiteral("BitEspanol"))->setIcon(spanishFlag());
-  control<QAbstractButton>(QStringLiteral("BitEnglish"))->setIcon(britishFlag());
-  for (const char* name : {"BitEspanol", "BitEnglish"})
-    control<QAbstractButton>(QString::fromLatin1(name))->setIconSize(QSize(26, 17));
-  control<QAbstractButton>(QStringLiteral("BitOPENFILE"))->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
-  control<QAbstractButton>(QStringLiteral("BitGraphic"))->setIcon(graphGlyph());
-  control<QAbstractButton>(QStringLiteral("BitOpenORF"))->setIcon(orfGlyph());
+  ui_.BitEspanol->setIcon(spanishFlag());
+  ui_.BitEnglish->setIcon(britishFlag());
+  for (QAbstractButton* flag : {ui_.BitEspanol, ui_.BitEnglish}) flag->setIconSize(QSize(26, 17));
+  ui_.BitOPENFILE->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+  ui_.BitGraphic->setIcon(graphGlyph());
+  ui_.BitOpenORF->setIcon(orfGlyph());
 
   const std::pair<const char*, void (TForm3::*)()> commands[] = {
       {"BtnPANTALLA", &TForm3::BtnPANTALLA},
@@ -103,48 +105,35 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   };
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
-  find->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
+  ui_.FindDialog1->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
 
   runGuarded([this] { FormCreate(); });
 }
 
-void TForm3::setDown(const char* toggle, bool down) {
-  control<SmoothToggleButton>(QString::fromLatin1(toggle))->setChecked(down);
-}
-
-bool TForm3::isDown(const char* toggle) const {
-  return control<SmoothToggleButton>(QString::fromLatin1(toggle))->isChecked();
-}
-
-void TForm3::setShown(const char* name, bool shown) { control<QWidget>(QString::fromLatin1(name))->setVisible(shown); }
-
-void TForm3::setCaption(const char* name, const QString& caption) { Form::setCaption(QString::fromLatin1(name), caption); }
-
-bool TForm3::refuseEmptyEditor(const char* toggle) {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() > 0) return false;
+bool TForm3::refuseEmptyEditor(SmoothToggleButton* toggle) {
+  if (ui_.RichEdit1->length() > 0) return false;
   BtnSequenceEmpty();
-  if (toggle) setDown(toggle, false);
+  if (toggle) toggle->setChecked(false);
   return true;
 }
 
 bool TForm3::classifyEditor() {
-  SecuenciaTrabajo = platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text());
+  workspace_.SecuenciaTrabajo = platform::toAnsi(ui_.RichEdit1->text());
   TipoSecuencia();
-  return DatosSecuencia.Tipo == 'N';
+  return workspace_.DatosSecuencia.Tipo == 'N';
 }
 
 void TForm3::showDisplay(const Display& written) {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* display = ui_.RichEditProt;
   display->setText(platform::fromAnsi(written.text));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  ProgressBar* progress = ui_.ProgressBar1;
   progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
   display->setSelection(0, 0);
-  setShown("Label2", true);
+  ui_.Label2->setVisible(true);
 }
 
-std::array<platform::RichEdit*, 3> TForm3::frameHolders() const {
-  return {richEdit(QStringLiteral("RichEdit2")), richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))};
+void TForm3::framesReplaced() {
+  for (platform::RichEdit* holder : {ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) holder->setSelection(0, 0);
 }
 
 void TForm3::FormCreate() { BtnPANTALLA(); }
@@ -153,26 +142,25 @@ void TForm3::BtnPANTALLA() {
   const QSize screen = platform::desktop().screenSize();
   const int w = screen.width();
   scaleForScreen(*this, screen);
-  const auto widget = [this](const char* name) { return control<QWidget>(QString::fromLatin1(name)); };
-  for (const char* name : {"ButtonCERRAR", "ButtonPRINT", "ButtonGeneticCode", "ButtonEDITAR"})
-    widget(name)->move(w - widget(name)->width() - 10, widget(name)->y());
-  QWidget* close = widget("ButtonCERRAR");
-  QWidget* column = widget("Panel20");
+  for (QWidget* button : {ui_.ButtonCERRAR, ui_.ButtonPRINT, ui_.ButtonGeneticCode, ui_.ButtonEDITAR})
+    button->move(w - button->width() - 10, button->y());
+  QWidget* close = ui_.ButtonCERRAR;
+  QWidget* column = ui_.Panel20;
   column->resize(close->width(), column->height());
-  widget("BtnSeQExample")->move(close->x() - widget("BtnSeQExample")->width(), widget("BtnSeQExample")->y());
+  ui_.BtnSeQExample->move(close->x() - ui_.BtnSeQExample->width(), ui_.BtnSeQExample->y());
   column->setGeometry(w - column->width() - 10, column->y(), column->width(), screen.height());
-  widget("Panel2")->move(close->x(), widget("Panel2")->y());
-  widget("Cabecera")->resize(w, widget("Cabecera")->height());
-  setShown("Panel2", false);
-  setShown("Label2", false);
-  widget("Panel8")->move(widget("ButtonEDITAR")->x() - widget("Panel8")->width(), widget("Panel8")->y());
-  widget("Bevel1")->resize(w, widget("Bevel1")->height());
-  control<QLabel>(QStringLiteral("LabelIdioma"))->setText(QStringLiteral("En"));
+  ui_.Panel2->move(close->x(), ui_.Panel2->y());
+  ui_.Cabecera->resize(w, ui_.Cabecera->height());
+  ui_.Panel2->setVisible(false);
+  ui_.Label2->setVisible(false);
+  ui_.Panel8->move(ui_.ButtonEDITAR->x() - ui_.Panel8->width(), ui_.Panel8->y());
+  ui_.Bevel1->resize(w, ui_.Bevel1->height());
+  ui_.LabelIdioma->setText(QStringLiteral("En"));
   ButtonIDIOMA();
 }
 
 void TForm3::ButtonIDIOMA() {
-  const QString language = control<QLabel>(QStringLiteral("LabelIdioma"))->text();
+  const QString language = workspace_.language();
   if (language == QLatin1String("Es"))
     BitEspanol();
   else if (language == QLatin1String("En"))
@@ -185,39 +173,37 @@ void TForm3::BitEnglish() { applyLanguage(false); }
 
 void TForm3::applyLanguage(bool toSpanish) {
   using namespace form3;
-  control<QLabel>(QStringLiteral("LabelIdioma"))->setText(toSpanish ? QStringLiteral("Es") : QStringLiteral("En"));
+  ui_.LabelIdioma->setText(toSpanish ? QStringLiteral("Es") : QStringLiteral("En"));
   applyCaptions(kCaptions.first(2), toSpanish);
-  attachMenu(control<QMenu>(QString::fromLatin1(toSpanish ? kMainMenuSpanish.name : kMainMenuEnglish.name)));
-  richEdit(QStringLiteral("RichEdit1"))
-      ->setPopupMenu(control<QMenu>(QString::fromLatin1(toSpanish ? kPopupSpanish.name : kPopupEnglish.name)));
+  attachMenu(toSpanish ? ui_.MainMenuEs : ui_.MainMenu1);
+  ui_.RichEdit1->setPopupMenu(toSpanish ? ui_.PopupMenuEs : ui_.PopupMenu1);
   applyCaptions(kCaptions.subspan(2), toSpanish);
-  auto* selected = control<QWidget>(QStringLiteral("BtnSelectedText"));
-  QFont selectedFont = selected->font();
+  QFont selectedFont = ui_.BtnSelectedText->font();
   selectedFont.setPointSize(10);
-  selected->setFont(selectedFont);
+  ui_.BtnSelectedText->setFont(selectedFont);
 }
 
 void TForm3::ButtonUpButtons() {
-  setShown("Panel1", false);
-  setShown("AdvSmoothLabel7", false);
-  for (const char* edit : {"RichEditProt", "RichEdit2", "RichEdit3", "RichEdit4"})
-    richEdit(QString::fromLatin1(edit))->setText(QString());
+  ui_.Panel1->setVisible(false);
+  ui_.AdvSmoothLabel7->setVisible(false);
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setText(QString());
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
 }
 
 void TForm3::ButtonUpPanelOut() {
-  for (const char* panel : {"Panel1", "Panel2", "Panel5", "Panel8"}) setShown(panel, false);
-  for (const char* toggle : {"Btn1LetterCode", "ButtonABRIR", "Btn3LetterCode", "Mitochondrial", "BtnSelectedText", "ButtonEDITAR"})
-    setDown(toggle, false);
+  for (QWidget* panel : {ui_.Panel1, ui_.Panel2, ui_.Panel5, ui_.Panel8}) panel->setVisible(false);
+  for (SmoothToggleButton* toggle :
+       {ui_.Btn1LetterCode, ui_.ButtonABRIR, ui_.Btn3LetterCode, ui_.Mitochondrial, ui_.BtnSelectedText, ui_.ButtonEDITAR})
+    toggle->setChecked(false);
 }
 
 void TForm3::BtnBorrarPaneles() {
-  setShown("Panel5", false);
-  setShown("Panel8", false);
+  ui_.Panel5->setVisible(false);
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::TimerProgressBarTimer() {
-  auto* bar = control<ProgressBar>(QStringLiteral("ProgressBar1"));
+  ProgressBar* bar = ui_.ProgressBar1;
   bar->setVisible(true);
   bar->setValue(bar->value() + 5);
   if (bar->value() == 100) bar->setValue(10);
@@ -226,18 +212,18 @@ void TForm3::TimerProgressBarTimer() {
 // --- Sequence input and checks ----------------------------------------------
 
 void TForm3::TipoSecuencia() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->length() == 0) return;
-  DatosSecuencia.Clasificar(SecuenciaTrabajo);
-  switch (DatosSecuencia.Tipo) {
+  workspace_.DatosSecuencia.Clasificar(workspace_.SecuenciaTrabajo);
+  switch (workspace_.DatosSecuencia.Tipo) {
     case 'X': {
       markUnusableCharacters();
       if (showMessage(form3::kOtherCharacters, platform::Buttons::YesNo) != platform::Answer::Yes) {
         showMessage(form3::kCannotUse);
         break;
       }
-      const std::string filtered = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
-      DatosSecuencia.Clasificar(filtered);
+      const std::string filtered = workspace_.DatosSecuencia.FiltrarNucleotidos(workspace_.SecuenciaTrabajo);
+      workspace_.DatosSecuencia.Clasificar(filtered);
       if (classifyingSelection_) {
         // Only the selected stretch is cleaned; the rest of the sequence stays.
         const qsizetype start = editor->selStart();
@@ -259,7 +245,7 @@ void TForm3::TipoSecuencia() {
 }
 
 void TForm3::markUnusableCharacters() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   // One byte per editor position (line ends as one "\n", each half of a
   // surrogate pair on its own), so text positions are editor positions.
   const QString text = editor->plainText();
@@ -270,10 +256,7 @@ void TForm3::markUnusableCharacters() {
   for (std::size_t position : unusablePositions(bytes)) {
     platform::CharFormat format = editor->formatAt(qsizetype(position));
     format.color = QColor(255, 0, 0);
-    if (!marks.empty() && marks.back().start + marks.back().length == qsizetype(position) && marks.back().format == format)
-      ++marks.back().length;
-    else
-      marks.push_back({qsizetype(position), 1, format});
+    platform::appendFormatRun(marks, {qsizetype(position), 1, format});
   }
   editor->applyFormats(marks);
 }
@@ -281,101 +264,94 @@ void TForm3::markUnusableCharacters() {
 void TForm3::BtnSequenceEmpty() { showMessage(form3::kSequenceEmpty); }
 
 void TForm3::BtnClear() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() == 0) return;
-  if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
-    editor->view()->setFocus();
-    return;
-  }
+  if (ui_.RichEdit1->length() == 0 || !agreesToClear()) return;
   clearWorkspace();
 }
 
+bool TForm3::agreesToClear() {
+  if (showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) == platform::Answer::Yes) return true;
+  ui_.RichEdit1->view()->setFocus();
+  return false;
+}
+
 void TForm3::clearWorkspace() {
-  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
-  for (int i = 0; i < lines->count(); ++i) lines->item(i)->setText(QStringLiteral(" "));
+  for (int i = 0; i < ui_.ListBox1->count(); ++i) ui_.ListBox1->item(i)->setText(QStringLiteral(" "));
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
-  for (platform::RichEdit* edit : {richEdit(QStringLiteral("RichEditProt")), richEdit(QStringLiteral("RichEdit2")),
-                                   richEdit(QStringLiteral("RichEdit3")), richEdit(QStringLiteral("RichEdit4"))})
-    edit->setText(QString());
-  setCaption("AdvSmoothLabel7", QString());
-  richEdit(QStringLiteral("RichEdit1"))->setText(QString());
-  setShown("Panel8", false);
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setText(QString());
+  setCaptionOf(ui_.AdvSmoothLabel7, QString());
+  ui_.RichEdit1->setText(QString());
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::ButtonABRIR() {
-  if (!isDown("ButtonABRIR")) {
-    setShown("Panel1", false);
+  if (!ui_.ButtonABRIR->isChecked()) {
+    ui_.Panel1->setVisible(false);
     return;
   }
-  setShown("Panel1", true);
-  for (const char* toggle : {"Btn1LetterCode", "Btn3LetterCode", "BtnSelectedText"}) setDown(toggle, false);
+  ui_.Panel1->setVisible(true);
+  for (SmoothToggleButton* toggle : {ui_.Btn1LetterCode, ui_.Btn3LetterCode, ui_.BtnSelectedText}) toggle->setChecked(false);
 }
 
 void TForm3::BtnSeQExample() {
-  richEdit(QStringLiteral("RichEdit1"))->setText(platform::fromAnsi(exampleSequence()));
-  setDown("ButtonABRIR", false);
-  setShown("Panel1", false);
+  ui_.RichEdit1->setText(platform::fromAnsi(exampleSequence()));
+  ui_.ButtonABRIR->setChecked(false);
+  ui_.Panel1->setVisible(false);
 }
 
 void TForm3::ButtonEDITAR() {
-  if (richEdit(QStringLiteral("RichEdit1"))->length() == 0) {
+  if (ui_.RichEdit1->length() == 0) {
     showMessage(form3::kLoadOneSequence);
     return;
   }
-  if (control<QWidget>(QStringLiteral("Panel8"))->isVisibleTo(client())) {
-    setDown("ButtonEDITAR", false);
-    setShown("Panel8", false);
+  if (ui_.Panel8->isVisibleTo(client())) {
+    ui_.ButtonEDITAR->setChecked(false);
+    ui_.Panel8->setVisible(false);
     return;
   }
-  setDown("ButtonEDITAR", true);
-  setShown("Panel8", true);
-  setDown("Mitochondrial", false);
-  setShown("Panel5", false);
+  ui_.ButtonEDITAR->setChecked(true);
+  ui_.Panel8->setVisible(true);
+  ui_.Mitochondrial->setChecked(false);
+  ui_.Panel5->setVisible(false);
 }
 
 void TForm3::BtnSelectedText() {
-  if (refuseEmptyEditor("BtnSelectedText")) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (refuseEmptyEditor(ui_.BtnSelectedText)) return;
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (editor->selLength() == 0) {
     showMessage(form3::kSelectNucleotides);
-    setDown("BtnSelectedText", false);
+    ui_.BtnSelectedText->setChecked(false);
     return;
   }
   ButtonUpPanelOut();
-  setDown("BtnSelectedText", true);
-  SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
+  ui_.BtnSelectedText->setChecked(true);
+  workspace_.SecuenciaTrabajo = platform::toAnsi(editor->selectedText());
   classifyingSelection_ = true;
   TipoSecuencia();
   classifyingSelection_ = false;
-  if (DatosSecuencia.Tipo != 'N') return;
-  setCaption("Label17", QStringLiteral("All"));
-  setShown("RichEditProt", true);
+  if (workspace_.DatosSecuencia.Tipo != 'N') return;
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
+  ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QStringLiteral("Selected sequence"));
-  setCaption("Label1", QStringLiteral("1Code"));
-  SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->selectedText()));
-  BtnFuncionTraducir();
-  ButtonESCRIBIRENRE1();
-  control<ProgressBar>(QStringLiteral("ProgressBar1"))->setValue(100);
+  setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
+  translateAndShow(platform::toAnsi(editor->selectedText()), TranslationCode::Standard, LetterMode::One);
+  ui_.ProgressBar1->setValue(100);
   BtnBorrarPaneles();
-  setShown("ProgressBar1", false);
+  ui_.ProgressBar1->setVisible(false);
 }
 
 void TForm3::BitOPENFILE() {
   const auto path = platform::desktop().openFile(this, QString::fromLatin1(form3::kFileFilter), QStringLiteral("BXL"));
   if (!path) return;
   // Read and check the whole file before anything the user has is touched.
-  QFile file(*path);
-  QString why;
-  if (QFileInfo(*path).isDir())
-    why = spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder");
-  else if (!file.open(QIODevice::ReadOnly))
-    why = file.errorString();
-  if (!why.isEmpty()) {
+  const OpenedSequenceFile opened = openSequenceFile(path->toStdString());
+  if (opened.failure != OpenedSequenceFile::Failure::None) {
+    const QString why = opened.failure == OpenedSequenceFile::Failure::Folder
+                            ? (spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder"))
+                            : QString::fromLocal8Bit(opened.reason);
     showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, why});
     return;
   }
-  const QByteArray bytes = file.readAll();
-  const SequenceFile document = readSequenceFile(path->toStdString(), std::string_view(bytes.constData(), std::size_t(bytes.size())));
+  const SequenceFile& document = opened.document;
   const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
   if (document.kind == SequenceFile::Kind::Refused) {
     showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
@@ -383,25 +359,17 @@ void TForm3::BitOPENFILE() {
   }
   // The sequence in the editor is replaced only when the user agrees; a No
   // keeps the window exactly as it was.
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (editor->length() > 0 && showMessage(form3::kWillBeCleared, platform::Buttons::YesNo) != platform::Answer::Yes) {
-    editor->view()->setFocus();
-    return;
-  }
+  platform::RichEdit* editor = ui_.RichEdit1;
+  if (editor->length() > 0 && !agreesToClear()) return;
 
-  setShown("Panel1", false);
+  ui_.Panel1->setVisible(false);
   ButtonUpButtons();
-  setShown("Label2", false);
-  auto* pathEdit = control<Edit>(QStringLiteral("Edit6"));
-  auto* lines = control<ListBox>(QStringLiteral("ListBox1"));
-  const auto showFile = [&] {
-    pathEdit->setText(*path);
-    pathEdit->setVisible(true);
-    lines->clear();
-    for (const std::string& line : document.lines) lines->addItem(platform::fromAnsi(line));
-  };
+  ui_.Label2->setVisible(false);
   clearWorkspace();
-  showFile();
+  ui_.Edit6->setText(*path);
+  ui_.Edit6->setVisible(true);
+  ui_.ListBox1->clear();
+  for (const std::string& line : document.lines) ui_.ListBox1->addItem(platform::fromAnsi(line));
 
   if (document.kind == SequenceFile::Kind::Sequence) {
     if (platform::desktop().screenSize().width() == 800) {
@@ -409,15 +377,7 @@ void TForm3::BitOPENFILE() {
       view->resize(500, view->height());
     }
     editor->setText(platform::fromAnsi(document.text));
-    std::vector<platform::FormatRun> runs;
-    runs.reserve(document.runs.size());
-    for (const StyleRun& run : document.runs) {
-      const TextStyle& style = run.style;
-      runs.push_back({qsizetype(run.start), qsizetype(run.length),
-                      platform::CharFormat{QColor(style.color.red, style.color.green, style.color.blue), style.bold,
-                                           style.italic, style.underline, style.strikeout}});
-    }
-    editor->applyFormats(runs);
+    editor->applyFormats(platform::formatRunsOf(document.runs));
   }
   // A protein document, a bad formatting record or a FASTA file of several
   // records: say what happened to the file.
@@ -428,7 +388,7 @@ void TForm3::BitOPENFILE() {
   // After a bad record the text is left as loaded, unclassified, as the
   // reading stopped there; otherwise it is checked like any new sequence.
   if (document.problem != SequenceFile::Problem::BadRecord) {
-    SecuenciaTrabajo = platform::toAnsi(editor->text());
+    workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
     TipoSecuencia();
   }
   editor->setSelection(0, 0);
@@ -436,116 +396,107 @@ void TForm3::BitOPENFILE() {
   platform::CharFormat typing = editor->formatAt(0);
   typing.color = QColor(Qt::black);
   editor->setSelectionFormat(typing);
-  setDown("ButtonABRIR", false);
+  ui_.ButtonABRIR->setChecked(false);
 }
 
 // --- Translation --------------------------------------------------------------
 
 void TForm3::showResultTitle(const QString& title) {
-  setCaption("AdvSmoothLabel7", title);
-  setShown("AdvSmoothLabel7", true);
+  setCaptionOf(ui_.AdvSmoothLabel7, title);
+  ui_.AdvSmoothLabel7->setVisible(true);
 }
 
 void TForm3::caretToStartOfResults() {
-  for (const char* name : {"RichEditProt", "RichEdit2", "RichEdit3", "RichEdit4"})
-    richEdit(QString::fromLatin1(name))->setSelection(0, 0);
+  for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setSelection(0, 0);
 }
 
 void TForm3::BtnFuncionTraducir() {
-  const FrameStrings frames = translateWorkingSequence(SecuenciaTrabajo, DatosSecuencia.Caso);
-  const auto holders = frameHolders();
-  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
+  translateWorkingSequence(workspace_);
+  framesReplaced();
+}
+
+void TForm3::translateAndShow(std::string_view text, TranslationCode code, LetterMode letters) {
+  const Display display = translateText(workspace_, text, code, letters);
+  framesReplaced();
+  showAllFrames(display);
 }
 
 void TForm3::Btn1LetterCode() {
-  if (refuseEmptyEditor("Btn1LetterCode")) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  if (refuseEmptyEditor(ui_.Btn1LetterCode)) return;
+  platform::RichEdit* editor = ui_.RichEdit1;
   if (classifyEditor()) {
-    setShown("RichEditProt", true);
-    setCaption("Label17", QStringLiteral("All"));
+    ui_.RichEditProt->view()->setVisible(true);
+    setCaptionOf(ui_.Label17, QStringLiteral("All"));
     ButtonUpPanelOut();
-    setDown("Btn1LetterCode", true);
-    setCaption("Label1", QStringLiteral("1Code"));
-    SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
-    BtnFuncionTraducir();
+    ui_.Btn1LetterCode->setChecked(true);
+    setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
     showResultTitle(QStringLiteral("1 letter code"));
-    ButtonESCRIBIRENRE1();
+    translateAndShow(platform::toAnsi(editor->text()), TranslationCode::Standard, LetterMode::One);
   }
   caretToStartOfResults();
 }
 
 void TForm3::Btn3LetterCode() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  if (!refuseEmptyEditor("Btn3LetterCode")) {
+  platform::RichEdit* editor = ui_.RichEdit1;
+  if (!refuseEmptyEditor(ui_.Btn3LetterCode)) {
     if (classifyEditor()) {
-      setCaption("Label17", QStringLiteral("All"));
-      setShown("RichEditProt", true);
+      setCaptionOf(ui_.Label17, QStringLiteral("All"));
+      ui_.RichEditProt->view()->setVisible(true);
       showResultTitle(QStringLiteral("3 letters code"));
-      setCaption("Label1", QStringLiteral("3Code"));
+      setCaptionOf(ui_.Label1, QStringLiteral("3Code"));
       ButtonUpPanelOut();
-      setDown("Btn3LetterCode", true);
-      SecuenciaTrabajo = prepareWorkingSequence(platform::toAnsi(editor->text()));
-      BtnFuncionTraducir();
-      for (platform::RichEdit* holder : frameHolders())
-        holder->setText(platform::fromAnsi(threeLetterFrame(platform::toAnsi(holder->plainText()))));
-      ButtonESCRIBIRENRE1();
+      ui_.Btn3LetterCode->setChecked(true);
+      translateAndShow(platform::toAnsi(editor->text()), TranslationCode::Standard, LetterMode::Three);
     }
   }
-  setShown("ProgressBar1", false);
+  ui_.ProgressBar1->setVisible(false);
 }
 
-void TForm3::ButtonESCRIBIRENRE1() {
+void TForm3::ButtonESCRIBIRENRE1() { showAllFrames(writeAllFramesDisplay(workspace_)); }
+
+void TForm3::showAllFrames(const Display& written) {
   BtnBorrarPaneles();
-  setShown("Panel2", true);
-  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(SecuenciaTrabajo);
-  const auto holders = frameHolders();
-  const FrameStrings frames = {platform::toAnsi(holders[0]->plainText()), platform::toAnsi(holders[1]->plainText()),
-                               platform::toAnsi(holders[2]->plainText())};
-  showDisplay(writeDisplay(DisplayKind::AllFrames, nucleotides, frames));
+  ui_.Panel2->setVisible(true);
+  showDisplay(written);
 }
 
 void TForm3::Mitochondrial() {
-  if (refuseEmptyEditor("Mitochondrial")) return;
+  if (refuseEmptyEditor(ui_.Mitochondrial)) return;
   if (!classifyEditor()) {
-    setDown("Mitochondrial", false);
+    ui_.Mitochondrial->setChecked(false);
     return;
   }
   ButtonUpPanelOut();
-  setDown("Mitochondrial", true);
-  setShown("Panel5", true);
+  ui_.Mitochondrial->setChecked(true);
+  ui_.Panel5->setVisible(true);
 }
 
 struct TForm3::MitochondrialCommand {
-  const GeneticCode& code;
+  TranslationCode code;
   const char* title;
   bool showsProgress;  // the mouse code runs the progress timer
 };
 
 void TForm3::BtnVertebrate() {
-  translateMitochondrial({kVertebrateMitochondrialCode, "Mitochondria. Vertebrate. 1 letter code", false});
+  translateMitochondrial({TranslationCode::VertebrateMitochondrial, "Mitochondria. Vertebrate. 1 letter code", false});
 }
 
-void TForm3::BtnMus() { translateMitochondrial({kMouseMitochondrialCode, "Mitochondria. Mus.  1 letter code", true}); }
+void TForm3::BtnMus() {
+  translateMitochondrial({TranslationCode::MouseMitochondrial, "Mitochondria. Mus.  1 letter code", true});
+}
 
 void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
-  setCaption("Label17", QStringLiteral("All"));
-  setShown("RichEditProt", true);
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
+  ui_.RichEditProt->view()->setVisible(true);
   showResultTitle(QString::fromLatin1(command.title));
-  auto* timer = control<Timer>(QStringLiteral("TimerProgressBar"));
-  auto* progress = control<ProgressBar>(QStringLiteral("ProgressBar1"));
   if (command.showsProgress) {
-    timer->setEnabled(true);
-    progress->setValue(10);
+    ui_.TimerProgressBar->setEnabled(true);
+    ui_.ProgressBar1->setValue(10);
   }
-  setCaption("Label1", QStringLiteral("1Code"));
-  const auto holders = frameHolders();
-  for (platform::RichEdit* holder : holders) holder->setText(QString());
-  const std::string sequence = DatosSecuencia.LimpiarTexto(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
-  const FrameStrings frames = bxl::translateMitochondrial(sequence, command.code);
-  for (std::size_t f = 0; f < 3; ++f) holders[f]->setText(platform::fromAnsi(frames[f]));
-  ButtonESCRIBIRENRE1();
-  setShown("ProgressBar1", false);
-  if (command.showsProgress) timer->setEnabled(false);
+  setCaptionOf(ui_.Label1, QStringLiteral("1Code"));
+  translateAndShow(platform::toAnsi(ui_.RichEdit1->text()), command.code, LetterMode::One);
+  ui_.ProgressBar1->setVisible(false);
+  if (command.showsProgress) ui_.TimerProgressBar->setEnabled(false);
   caretToStartOfResults();
 }
 
@@ -556,11 +507,10 @@ void TForm3::translateMitochondrial(const MitochondrialCommand& command) {
 void TForm3::showOneFrame(int frame) {
   static constexpr DisplayKind kKinds[] = {DisplayKind::Frame1Only, DisplayKind::Frame2Only, DisplayKind::Frame3Only};
   BtnBorrarPaneles();
-  setShown("Panel2", true);
-  const std::string nucleotides = DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(richEdit(QStringLiteral("RichEdit1"))->text()));
-  const std::string frameText = platform::toAnsi(frameHolders()[std::size_t(frame)]->plainText());
+  ui_.Panel2->setVisible(true);
+  const std::string nucleotides = workspace_.DatosSecuencia.FiltrarNucleotidos(platform::toAnsi(ui_.RichEdit1->text()));
   FrameTexts frames;
-  frames[std::size_t(frame)] = frameText;
+  frames[std::size_t(frame)] = workspace_.frames[std::size_t(frame)];
   showDisplay(writeDisplay(kKinds[frame], nucleotides, frames));
 }
 
@@ -569,33 +519,27 @@ void TForm3::Button12() { showOneFrame(1); }
 void TForm3::Button13() { showOneFrame(2); }
 
 void TForm3::Button5() {
-  setCaption("Label17", QStringLiteral("All"));
+  setCaptionOf(ui_.Label17, QStringLiteral("All"));
   ButtonESCRIBIRENRE1();
 }
 
 // --- Codon labelling ------------------------------------------------------------
-
-struct TForm3::MarkPass {
-  QString pattern;  // found without regard to case
-  qsizetype length;
-  QColor color;
-};
 
 namespace {
 const QColor kStopColor(255, 0, 0);
 const QColor kMethionineColor(0, 128, 0);
 }  // namespace
 
-std::optional<TForm3::MarkPass> TForm3::methioninePass() const {
-  const QString mode = control<QLabel>(QStringLiteral("Label1"))->text();
-  if (mode == QLatin1String("1Code")) return MarkPass{QStringLiteral("M"), 1, kMethionineColor};
-  if (mode == QLatin1String("3Code")) return MarkPass{QStringLiteral("Met"), 3, kMethionineColor};
+std::optional<QString> TForm3::methioninePattern() const {
+  const QString mode = workspace_.letterCode();
+  if (mode == QLatin1String("1Code")) return QStringLiteral("M");
+  if (mode == QLatin1String("3Code")) return QStringLiteral("Met");
   // Before the first translation there is no code to look for methionines in.
   return std::nullopt;
 }
 
 void TForm3::clearMarks() {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
+  platform::RichEdit* display = ui_.RichEditProt;
   std::vector<platform::FormatRun> neutral = display->formatRuns();
   for (platform::FormatRun& run : neutral) {
     run.format.color = QColor(Qt::black);
@@ -604,52 +548,35 @@ void TForm3::clearMarks() {
   display->applyFormats(neutral);
 }
 
-std::size_t TForm3::mark(const MarkPass& pass) {
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
-  const QString text = display->plainText();
-  std::vector<platform::FormatRun> marks;
-  std::size_t found = 0;
-  for (qsizetype at = text.indexOf(pass.pattern, 0, Qt::CaseInsensitive); at >= 0;
-       at = text.indexOf(pass.pattern, at + pass.length, Qt::CaseInsensitive)) {
-    ++found;
-    // A mark adds its colour, bold and underline to what the characters have.
-    platform::CharFormat format = display->formatAt(at);
-    format.color = pass.color;
-    format.bold = format.underline = true;
-    if (!marks.empty() && marks.back().start + marks.back().length == at && marks.back().format == format)
-      marks.back().length += pass.length;
-    else
-      marks.push_back({at, pass.length, format});
-  }
-  display->applyFormats(marks);
-  display->setSelection(0, 0);
+std::size_t TForm3::markInDisplay(const QString& pattern, const QColor& color) {
+  const std::size_t found = platform::markMatches(*ui_.RichEditProt, pattern, color);
+  ui_.RichEditProt->setSelection(0, 0);
   return found;
 }
 
 void TForm3::BtnLabelStops() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  if (mark({QStringLiteral("*"), 1, kStopColor}) == 0) showMessage(form3::kNoStopFound);
+  if (markInDisplay(QStringLiteral("*"), kStopColor) == 0) showMessage(form3::kNoStopFound);
 }
 
 void TForm3::BtnLabelMet() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  const auto pass = methioninePass();
-  if (!pass || mark(*pass) == 0) showMessage(form3::kNoMethionineFound);
+  const auto pattern = methioninePattern();
+  if (!pattern || markInDisplay(*pattern, kMethionineColor) == 0) showMessage(form3::kNoMethionineFound);
 }
 
 void TForm3::AdvSmoothButton2() {
-  if (richEdit(QStringLiteral("RichEditProt"))->length() == 0) return;
+  if (ui_.RichEditProt->length() == 0) return;
   clearMarks();
-  mark({QStringLiteral("*"), 1, kStopColor});
-  if (const auto pass = methioninePass()) mark(*pass);
+  markInDisplay(QStringLiteral("*"), kStopColor);
+  if (const auto pattern = methioninePattern()) markInDisplay(*pattern, kMethionineColor);
 }
 
 // --- Strand operations ------------------------------------------------------------
 
-void TForm3::toggleStatus(const char* label, const QString& caption) {
-  auto* status = control<QLabel>(QString::fromLatin1(label));
+void TForm3::toggleStatus(QLabel* status, const QString& caption) {
   const bool same = status->text() == caption;
   status->setText(same ? QString() : caption);
   status->setVisible(!same);
@@ -657,71 +584,71 @@ void TForm3::toggleStatus(const char* label, const QString& caption) {
 
 void TForm3::BtnComplementaria() {
   if (refuseEmptyEditor(nullptr) || !classifyEditor()) return;
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   std::string text = platform::toAnsi(editor->text());
-  if (DatosSecuencia.Hebra == '2') {
+  if (workspace_.DatosSecuencia.Hebra == '2') {
     if (showMessage(form3::kRnaToDna, platform::Buttons::YesNo) == platform::Answer::Yes) {
-      text = DatosSecuencia.ARNaADN(text);
+      text = workspace_.DatosSecuencia.ARNaADN(text);
       editor->setText(platform::fromAnsi(text));
     } else {
       showMessage(form3::kNoComplementOfRna);
     }
   }
-  if (DatosSecuencia.Hebra == '1') {
-    editor->setText(platform::fromAnsi(DatosSecuencia.Complementar(text)));
-    toggleStatus("AdvSmoothLabel7", QStringLiteral("Complementary"));
+  if (workspace_.DatosSecuencia.Hebra == '1') {
+    editor->setText(platform::fromAnsi(workspace_.DatosSecuencia.Complementar(text)));
+    toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Complementary"));
   }
 }
 
 void TForm3::BtnReversa() {
   if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
-    platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+    platform::RichEdit* editor = ui_.RichEdit1;
     // Reversed with single line ends: a reversed CR LF would read as two line breaks.
-    editor->setText(platform::fromAnsi(DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
-    toggleStatus("AdvSmoothLabel7", QStringLiteral("Reverse"));
+    editor->setText(platform::fromAnsi(workspace_.DatosSecuencia.Invertir(platform::toAnsi(editor->plainText()))));
+    toggleStatus(ui_.AdvSmoothLabel7, QStringLiteral("Reverse"));
   }
-  setDown("ButtonEDITAR", false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 void TForm3::BtnRevCom() {
   if (!refuseEmptyEditor(nullptr) && classifyEditor()) {
     BtnComplementaria();
     BtnReversa();
-    toggleStatus("AdvSmoothLabel3", QStringLiteral("Reverse-Complementary"));
+    toggleStatus(ui_.AdvSmoothLabel3, QStringLiteral("Reverse-Complementary"));
   }
-  setDown("ButtonEDITAR", false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 void TForm3::AdvSmoothButton16() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   // Counted as the editor hands the text out: a line break is two characters.
   const std::string text = platform::toAnsi(editor->text());
-  const std::string filtered = DatosSecuencia.FiltrarNucleotidos(text);
+  const std::string filtered = workspace_.DatosSecuencia.FiltrarNucleotidos(text);
   if (text.size() == filtered.size()) {
     showMessage(form3::kAllNucleotides);
   } else {
     editor->setText(platform::fromAnsi(filtered));
     showMessage(form3::kCharactersRemoved, platform::Buttons::Ok, {QString::number(text.size() - filtered.size())});
   }
-  setShown("Panel8", false);
-  setDown("ButtonEDITAR", false);
+  ui_.Panel8->setVisible(false);
+  ui_.ButtonEDITAR->setChecked(false);
 }
 
 // --- Find and clipboard -------------------------------------------------------------
 
 void TForm3::AdvSmoothButton8() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
   editor->setSelection(0, 0);
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  auto* find = ui_.FindDialog1;
   find->setFindText(editor->selectedText());
   find->show();
-  setDown("ButtonEDITAR", false);
-  setShown("Panel8", false);
+  ui_.ButtonEDITAR->setChecked(false);
+  ui_.Panel8->setVisible(false);
 }
 
 void TForm3::FindDialog1Find() {
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
-  const auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
+  platform::RichEdit* editor = ui_.RichEdit1;
+  const auto* find = ui_.FindDialog1;
   editor->setKeepSelectionVisible(true);
   const qsizetype from = editor->selStart() + editor->selLength();
   const int options = (find->matchCase() ? platform::FindMatchCase : 0) | (find->wholeWord() ? platform::FindWholeWord : 0);
@@ -735,35 +662,26 @@ void TForm3::FindDialog1Find() {
   }
 }
 
-QString TForm3::scriptFind(const QString& text, bool matchCase, bool wholeWord) {
-  auto* find = control<FindDialog>(QStringLiteral("FindDialog1"));
-  if (!find->isVisible()) return QStringLiteral("the find dialog is not open (click TForm3.AdvSmoothButton8 first)");
-  find->setFindText(text);
-  find->setOptions(matchCase, wholeWord);
-  find->findNext();
-  return {};
-}
-
-bool TForm3::editorHasFocus() const { return richEdit(QStringLiteral("RichEdit1"))->view()->hasFocus(); }
+bool TForm3::editorHasFocus() const { return ui_.RichEdit1->view()->hasFocus(); }
 
 void TForm3::Cut3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->cutToClipboard();
+  if (editorHasFocus()) ui_.RichEdit1->cutToClipboard();
 }
 
 void TForm3::Copy3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->copyToClipboard();
+  if (editorHasFocus()) ui_.RichEdit1->copyToClipboard();
 }
 
 void TForm3::SelectAll3() {
-  if (editorHasFocus()) richEdit(QStringLiteral("RichEdit1"))->selectAll();
+  if (editorHasFocus()) ui_.RichEdit1->selectAll();
 }
 
 void TForm3::Paste3() {
   if (!editorHasFocus()) return;
-  setShown("AdvSmoothLabel7", false);
-  platform::RichEdit* editor = richEdit(QStringLiteral("RichEdit1"));
+  ui_.AdvSmoothLabel7->setVisible(false);
+  platform::RichEdit* editor = ui_.RichEdit1;
   editor->pasteFromClipboard();
-  SecuenciaTrabajo = platform::toAnsi(editor->text());
+  workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
   TipoSecuencia();
 }
 
@@ -771,37 +689,37 @@ void TForm3::Paste3() {
 
 void TForm3::BitGraphic() {
   if (refuseEmptyEditor(nullptr)) return;
-  const auto holders = frameHolders();
-  if (std::all_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+  const FrameStrings& frames = workspace_.frames;
+  if (std::all_of(frames.begin(), frames.end(), [](const std::string& frame) { return frame.empty(); }))
     return void(showMessage(form3::kTranslateFirstForGraph));
-  openGraphWindow(*this);
+  openGraphWindow(workspace_);
 }
 
 void TForm3::BitOpenORF() {
   if (refuseEmptyEditor(nullptr)) return;
-  const auto holders = frameHolders();
-  if (std::any_of(holders.begin(), holders.end(), [](platform::RichEdit* h) { return h->length() == 0; }))
+  const FrameStrings& frames = workspace_.frames;
+  if (std::any_of(frames.begin(), frames.end(), [](const std::string& frame) { return frame.empty(); }))
     return void(showMessage(form3::kTranslateFirstForOrf));
-  openOrfWindow(*this);
+  openOrfWindow(workspace_);
 }
 
-void TForm3::ButtonGeneticCode() { openGeneticCodeWindow(*this); }
+void TForm3::ButtonGeneticCode() { openGeneticCodeWindow(workspace_); }
 
 void TForm3::ButtonCERRAR() { close(); }
 
 void TForm3::ButtonPRINT() {
   if (!platform::desktop().printerInstalled()) showMessage(form3::kNoPrinter);
   if (!platform::desktop().printDialog(this)) return;
-  platform::RichEdit* display = richEdit(QStringLiteral("RichEditProt"));
-  platform::RichEdit* buffer = richEdit(QStringLiteral("RPrint"));
+  platform::RichEdit* display = ui_.RichEditProt;
+  platform::RichEdit* buffer = ui_.RPrint;
   buffer->setText(QString());
   if (display->length() == 0) return;
   const QString indent(8, QLatin1Char(' '));
   QStringList lines = {indent + QStringLiteral("BeXalo-Translation"), QStringLiteral(" "),
-                       indent + control<Edit>(QStringLiteral("Edit6"))->text(), QStringLiteral(" ")};
+                       indent + ui_.Edit6->text(), QStringLiteral(" ")};
   for (const QString& line : display->lines()) lines << indent + line;
   buffer->setText(lines.join(QLatin1Char('\n')));
-  setDown("ButtonPRINT", false);
+  ui_.ButtonPRINT->setChecked(false);
   platform::desktop().printText(QStringLiteral("Translation"), platform::Orientation::Landscape, buffer->lines(),
                                 buffer->textFont());
 }
@@ -811,25 +729,6 @@ void TForm3::closeEvent(QCloseEvent* event) {
   // The main window takes every other window with it.
   for (Form* other : std::vector<Form*>(openWindows()))
     if (other != this) other->close();
-}
-
-QStringList dumpWorkspace() {
-  using platform::quoteScriptText;
-  const auto code = [](char c) { return quoteScriptText(platform::fromAnsi(std::string_view(&c, 1))); };
-  const ClaseSecuencia& d = DatosSecuencia;
-  const QString field = QStringLiteral("workspace.DatosSecuencia.%1 = %2");
-  return {
-      QStringLiteral("workspace.SecuenciaTrabajo = ") + quoteScriptText(platform::fromAnsi(SecuenciaTrabajo)),
-      field.arg(QStringLiteral("Tipo"), code(d.Tipo)),
-      field.arg(QStringLiteral("Caso"), code(d.Caso)),
-      field.arg(QStringLiteral("Reversa"), code(d.Reversa)),
-      field.arg(QStringLiteral("Complemento"), code(d.Complemento)),
-      field.arg(QStringLiteral("Barra"), code(d.Barra)),
-      field.arg(QStringLiteral("Punto"), code(d.Punto)),
-      field.arg(QStringLiteral("Hebra"), code(d.Hebra)),
-      field.arg(QStringLiteral("Longitud")).arg(d.Longitud),
-      field.arg(QStringLiteral("Texto"), quoteScriptText(platform::fromAnsi(d.Texto))),
-  };
 }
 
 }  // namespace bxl::ui

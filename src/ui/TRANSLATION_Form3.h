@@ -1,25 +1,24 @@
 #pragma once
 // The main window: the sequence editor, the translation display and the
 // workspace every other window reads.
-#include <array>
 #include <optional>
-#include <string>
+#include <string_view>
 
-#include "sequence/ClaseSecuencia.h"
 #include "translation/Display.h"
+#include "translation/Pipeline.h"
 #include "ui/Form.h"
+#include "ui/TRANSLATION_Form3_controls.h"
+#include "ui/Workspace.h"
 
 namespace bxl::ui {
-
-// The program-wide values of the main window: the working copy of the sequence
-// and the description of the last classified text.
-inline std::string SecuenciaTrabajo;
-inline ClaseSecuencia DatosSecuencia;
 
 class TForm3 : public Form {
   Q_OBJECT
  public:
   explicit TForm3(QWidget* parent = nullptr);
+
+  // What the other windows read from this one.
+  const WorkspaceView& workspace() const { return workspace_; }
 
   // Commands, each named after the button that runs it.
   void FormCreate();
@@ -75,8 +74,6 @@ class TForm3 : public Form {
   void ButtonCERRAR();
   void ButtonPRINT();
 
-  QString scriptFind(const QString& text, bool matchCase, bool wholeWord) override;
-
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -84,39 +81,42 @@ class TForm3 : public Form {
   struct MitochondrialCommand;
   void translateMitochondrial(const MitochondrialCommand& command);
   void showOneFrame(int frame);
-  struct MarkPass;
-  std::optional<MarkPass> methioninePass() const;
+  // What "Label Met" looks for in the display: "M" or "Met" after a translation in that code.
+  std::optional<QString> methioninePattern() const;
   void clearMarks();
-  // Marks every match of the pass in the display; returns how many.
-  std::size_t mark(const MarkPass& pass);
-  void toggleStatus(const char* label, const QString& caption);
+  // Marks every match of the pattern in the display; returns how many.
+  std::size_t markInDisplay(const QString& pattern, const QColor& color);
+  void toggleStatus(QLabel* status, const QString& caption);
   // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
   bool editorHasFocus() const;
   void applyLanguage(bool spanish);
-  void setDown(const char* toggle, bool down);
-  bool isDown(const char* toggle) const;
-  void setShown(const char* control, bool shown);
-  void setCaption(const char* control, const QString& caption);
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
   void markUnusableCharacters();
   // With an empty editor: tells the user, releases the toggle (if any) and returns true.
-  bool refuseEmptyEditor(const char* toggle);
+  bool refuseEmptyEditor(SmoothToggleButton* toggle);
   // Classifies the editor's text as the working sequence; true for nucleotides.
   bool classifyEditor();
   // Puts a written display on screen, with the progress bar's steps and the legend.
   void showDisplay(const Display& written);
+  // What the display writer shows once it has written the all-frames display.
+  void showAllFrames(const Display& written);
+  // A translate command's chain on the text, then its display on screen.
+  void translateAndShow(std::string_view text, TranslationCode code, LetterMode letters);
+  // Asks "The sequence will be cleared"; a No puts the focus back in the editor.
+  bool agreesToClear();
   // What "Clear data" clears once the user has agreed.
   void clearWorkspace();
-  // The hidden frame holders RichEdit2, RichEdit3 and RichEdit4, in frame order.
-  std::array<platform::RichEdit*, 3> frameHolders() const;
+  // After the workspace's frames were written directly: their holders'
+  // selections go back to the start, as after any new text.
+  void framesReplaced();
 
   // Set while the selection, not the whole editor, is being classified: a
   // deletion of other characters then cleans only the selected stretch.
+  // Made before the controls: the frame holders show its frames.
+  Workspace workspace_;
+  Form3Controls ui_;
   bool classifyingSelection_ = false;
 };
-
-// The workspace as the script driver prints it.
-QStringList dumpWorkspace();
 
 }  // namespace bxl::ui

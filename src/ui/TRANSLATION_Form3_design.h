@@ -12,6 +12,8 @@ inline constexpr int kDesignClientHeight = 749;
 inline constexpr FontDesign kWindowFont{"MS Sans Serif", 11, FontUnit::Pixels};
 
 extern const std::span<const ControlDesign> kControls;
+// The hidden holders of frames 1, 2 and 3, which show the workspace's frames.
+inline constexpr const char* kFrameHolders[3] = {"RichEdit2", "RichEdit3", "RichEdit4"};
 extern const MainMenuDesign kMainMenuEnglish;
 extern const MainMenuDesign kMainMenuSpanish;
 extern const PopupMenuDesign kPopupEnglish;

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <memory>
+#include <string>
 
 #include "platform/Desktop.h"
 #include "platform/RichEdit.h"
@@ -10,15 +11,23 @@
 namespace bxl::platform {
 namespace {
 
-// The shown rich edit and the hidden holder must agree on text, positions and find.
-class RichEditBoth : public testing::TestWithParam<bool> {
+enum class EditKind { View, Holder, AnsiHolder };
+
+// The shown rich edit and the hidden holders (their own text, or an 8-bit text
+// kept elsewhere) must agree on text, positions and find.
+class RichEditBoth : public testing::TestWithParam<EditKind> {
  protected:
   void SetUp() override {
     setDesktop(std::make_unique<ScriptedDesktop>(QSize(1280, 810)));
-    edit = GetParam() ? createRichEditView(&window) : createTextHolder(&window);
+    switch (GetParam()) {
+      case EditKind::View: edit = createRichEditView(&window); break;
+      case EditKind::Holder: edit = createTextHolder(&window); break;
+      case EditKind::AnsiHolder: edit = createTextHolder(&window, &ansiText); break;
+    }
     edit->onChanged = [this] { ++changes; };
   }
   QWidget window;
+  std::string ansiText;
   RichEdit* edit = nullptr;
   int changes = 0;
 };
@@ -72,8 +81,34 @@ TEST_P(RichEditBoth, ClipboardCommandsWorkOnTheSelection) {
   EXPECT_EQ(edit->selLength(), 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(ViewAndHolder, RichEditBoth, testing::Bool(),
-                         [](const auto& param) { return param.param ? "View" : "Holder"; });
+INSTANTIATE_TEST_SUITE_P(ViewAndHolder, RichEditBoth, testing::Values(EditKind::View, EditKind::Holder, EditKind::AnsiHolder),
+                         [](const auto& param) {
+                           switch (param.param) {
+                             case EditKind::View: return "View";
+                             case EditKind::Holder: return "Holder";
+                             case EditKind::AnsiHolder: return "AnsiHolder";
+                           }
+                           return "";
+                         });
+
+// The 8-bit holder is a window on its owner's string: it writes through, shows
+// what the owner writes (the middle dot is one byte) and keeps its selection
+// inside a text that shrank under it.
+TEST(RichEditAnsiHolder, ReadsAndWritesTheOwnersString) {
+  QObject owner;
+  std::string frame;
+  RichEdit* holder = createTextHolder(&owner, &frame);
+  holder->setText(QStringLiteral("M\u00B7\u00B7K\r\n"));
+  EXPECT_EQ(frame, "M\xB7\xB7K\n");
+  frame = "*\xB7\xB7N\xB7\xB7";
+  EXPECT_EQ(holder->plainText(), QStringLiteral("*\u00B7\u00B7N\u00B7\u00B7"));
+  EXPECT_EQ(holder->length(), 6);
+  holder->setSelection(3, 3);
+  frame = "M\xB7\xB7";
+  EXPECT_EQ(holder->selStart(), 3);
+  EXPECT_EQ(holder->selLength(), 0);
+  EXPECT_EQ(holder->selectionText(), QString());
+}
 
 TEST(RichEditView, FormatsAreKeptAsMaximalRunsAcrossLineEnds) {
   QWidget window;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/TextModel.h"
+#include "platform/richtext/TextModel.h"
 
 namespace bxl::platform {
 namespace {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -309,6 +311,26 @@ TEST(SequenceFile, UnicodeFilesWithoutAMarkAreDecoded) {
     EXPECT_EQ(utf16.text, "ATGAAATTTGCCC") << name;
     EXPECT_EQ(utf16.lines, (std::vector<std::string>{">g\xE8ne ?", "ATGAAATTTG", "CCC"})) << name;
   }
+}
+
+// From disk: the bytes reach the reader untouched (an ending in upper case, a
+// lone CR, the middle dot), and a path that is no file says why.
+TEST(SequenceFile, OpensFilesFromDiskAndSaysWhyOneCannotBeRead) {
+  const std::filesystem::path dir = std::filesystem::path(testing::TempDir()) / "bxl-open-sequence-file";
+  std::filesystem::create_directories(dir);
+  const std::string path = (dir / "doc.BXL").string();
+  std::ofstream(path, std::ios::binary) << document({"AT\xB7G", "C\rGG", "Font", "0-r2"});
+
+  const OpenedSequenceFile opened = openSequenceFile(path);
+  EXPECT_EQ(opened.failure, OpenedSequenceFile::Failure::None);
+  EXPECT_EQ(opened.document.text, "AT\xB7GCGG");
+  EXPECT_EQ(opened.document.runs, (std::vector<StyleRun>{{0, 2, colored(255, 0, 0)}}));
+
+  EXPECT_EQ(openSequenceFile(dir.string()).failure, OpenedSequenceFile::Failure::Folder);
+  const OpenedSequenceFile missing = openSequenceFile((dir / "missing.bxl").string());
+  EXPECT_EQ(missing.failure, OpenedSequenceFile::Failure::Unreadable);
+  EXPECT_EQ(missing.reason, "No such file or directory");
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

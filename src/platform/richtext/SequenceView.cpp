@@ -13,7 +13,7 @@
 #include <optional>
 
 #include "platform/RichEdit.h"
-#include "platform/TextModel.h"
+#include "platform/richtext/TextModel.h"
 
 namespace bxl::platform {
 namespace {

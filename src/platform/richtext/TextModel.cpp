@@ -1,4 +1,4 @@
-#include "platform/TextModel.h"
+#include "platform/richtext/TextModel.h"
 
 #include <algorithm>
 
