@@ -74,7 +74,11 @@ void dumpRichEdit(Lines& out, platform::RichEdit& edit) {
 void dumpWidget(Lines& out, QWidget* w) {
   if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w))
     out.add(QStringLiteral("caption"), quoteScriptText(ui::Form::captionOf(w)));
-  if (auto* edit = qobject_cast<QLineEdit*>(w)) out.add(QStringLiteral("text"), quoteScriptText(edit->text()));
+  // A masked edit reads as shown, the blank character in every empty position.
+  if (auto* masked = qobject_cast<ui::MaskEdit*>(w))
+    out.add(QStringLiteral("text"), quoteScriptText(masked->maskedText()));
+  else if (auto* edit = qobject_cast<QLineEdit*>(w))
+    out.add(QStringLiteral("text"), quoteScriptText(edit->text()));
   out.add(QStringLiteral("visible"), flag(w->isVisibleTo(w->parentWidget())));
   out.add(QStringLiteral("enabled"), flag(!w->testAttribute(Qt::WA_Disabled)));
   if (auto* toggle = qobject_cast<ui::SmoothToggleButton*>(w))
@@ -82,6 +86,12 @@ void dumpWidget(Lines& out, QWidget* w) {
   else if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
     out.add(QStringLiteral("checked"), flag(button->isChecked()));
   out.addGeometry(w->geometry(), w->font());
+  if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLabel*>(w)) {
+    // As painted: style sheets set the caption's colour through the palette.
+    w->ensurePolished();
+    out.add(QStringLiteral("font-bold"), flag(w->font().bold()));
+    out.add(QStringLiteral("font-color"), w->palette().color(w->foregroundRole()).name(QColor::HexRgb).toUpper());
+  }
   if (auto* bar = qobject_cast<QProgressBar*>(w)) out.add(QStringLiteral("position"), QString::number(bar->value()));
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     const bool selected = edit->hasSelectedText();

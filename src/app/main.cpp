@@ -54,7 +54,10 @@ int runScript(int argc, char** argv, const QString& script, QSize screen) {
   });
   const int status = driver.runFile(script);
   std::fflush(stdout);
-  delete main.data();  // unless the script closed it
+  // Closed, not only deleted: closing the main window closes every window it
+  // opened, which must not outlive the workspace they read.
+  if (main) main->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;
 }
 

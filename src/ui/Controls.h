@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace bxl::ui {
 
@@ -54,6 +55,13 @@ class SmoothToggleButton : public QPushButton {
   explicit SmoothToggleButton(QWidget* parent = nullptr) : QPushButton(parent) { setCheckable(true); }
 };
 
+// A flat button; the lookup window's row and column labels are of this kind.
+class SpeedButton : public QToolButton {
+  Q_OBJECT
+ public:
+  explicit SpeedButton(QWidget* parent = nullptr) : QToolButton(parent) { setAutoRaise(true); }
+};
+
 class Panel : public QFrame {
   Q_OBJECT
  public:
@@ -71,6 +79,26 @@ class Edit : public QLineEdit {
   Q_OBJECT
  public:
   using QLineEdit::QLineEdit;
+};
+
+// An edit of a fixed number of positions, each taking the kind of character its
+// mask names; a position not yet filled shows the mask's blank character.
+class MaskEdit : public QLineEdit {
+  Q_OBJECT
+ public:
+  using QLineEdit::QLineEdit;
+  // A mask as "POSITIONS;KEEP;BLANK": L a letter that must be given, l a
+  // letter that may be; KEEP (whether literals are kept) has no meaning for
+  // masks of letters only; BLANK fills empty positions ("LLL;1;*").
+  void setEditMask(const QString& mask);
+  // The text as it reads, the blank character in every empty position ("AU*").
+  QString maskedText() const { return displayText(); }
+  // Puts each character at its own position: "A*G" stays "A*G" where
+  // setText would close the gap.
+  void setMaskedText(const QString& text);
+
+ private:
+  QChar blank_ = QLatin1Char(' ');
 };
 
 class ListBox : public QListWidget {

@@ -6,7 +6,10 @@
 namespace bxl::ui {
 
 enum class Kind {
-  Label, SmoothLabel, Button, BitBtn, SmoothButton, SmoothToggleButton, Panel, Bevel, Edit,
+  Label, SmoothLabel, Button, BitBtn, SmoothButton, SmoothToggleButton,
+  SpeedButton,  // a flat button, here only a caption
+  Panel, Bevel, Edit,
+  MaskEdit,     // an edit whose positions follow a mask ("mask=LLL;1;*")
   RichEdit,    // a visible rich edit
   TextHolder,  // a hidden rich edit that only keeps text
   ListBox, ProgressBar, Timer, Component,
@@ -30,7 +33,8 @@ struct ControlDesign {
   FontDesign font;
   bool visible;
   // Extra settings of some kinds, comma-separated: "wrap", "scroll-both",
-  // "scroll-vertical-always", "keep-selection", "no-return", "interval=1000".
+  // "scroll-vertical-always", "keep-selection", "no-return", "interval=1000",
+  // "mask=LLL;1;*", "frame" (a bevel drawn as a frame, not a line).
   const char* options = "";
 };
 

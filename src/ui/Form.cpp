@@ -45,10 +45,15 @@ bool hasOption(const char* options, const QString& option) {
   return QString::fromLatin1(options).split(',').contains(option);
 }
 
-int optionValue(const char* options, const QString& key, int fallback) {
+QString optionText(const char* options, const QString& key) {
   for (const QString& option : QString::fromLatin1(options).split(','))
-    if (option.startsWith(key + '=')) return option.mid(key.size() + 1).toInt();
-  return fallback;
+    if (option.startsWith(key + '=')) return option.mid(key.size() + 1);
+  return {};
+}
+
+int optionValue(const char* options, const QString& key, int fallback) {
+  const QString text = optionText(options, key);
+  return text.isEmpty() ? fallback : text.toInt();
 }
 
 }  // namespace
@@ -98,9 +103,21 @@ void Form::build(std::span<const ControlDesign> design, std::span<const HeldText
       case Kind::BitBtn: widget = new BitBtn(parent); break;
       case Kind::SmoothButton: widget = new SmoothButton(parent); break;
       case Kind::SmoothToggleButton: widget = new SmoothToggleButton(parent); break;
+      case Kind::SpeedButton: widget = new SpeedButton(parent); break;
       case Kind::Panel: widget = new Panel(parent); break;
-      case Kind::Bevel: widget = new Bevel(parent); break;
+      case Kind::Bevel: {
+        auto* bevel = new Bevel(parent);
+        if (hasOption(d.options, QStringLiteral("frame"))) bevel->setFrameShape(QFrame::Box);
+        widget = bevel;
+        break;
+      }
       case Kind::Edit: widget = new Edit(caption, parent); break;
+      case Kind::MaskEdit: {
+        auto* edit = new MaskEdit(parent);
+        edit->setEditMask(optionText(d.options, QStringLiteral("mask")));
+        widget = edit;
+        break;
+      }
       case Kind::ListBox: widget = new ListBox(parent); break;
       case Kind::ProgressBar: {
         auto* bar = new ProgressBar(parent);
