@@ -54,7 +54,8 @@ int runScript(int argc, char** argv, const QString& script, QSize screen) {
   });
   const int status = driver.runFile(script);
   std::fflush(stdout);
-  delete main.data();  // unless the script closed it
+  // The windows still open end with the script; a closed one is gone already.
+  for (bxl::ui::Form* window : std::vector<bxl::ui::Form*>(bxl::ui::Form::openWindows())) delete window;
   return status;
 }
 
