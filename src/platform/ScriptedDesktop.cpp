@@ -1,8 +1,8 @@
 #include "platform/ScriptedDesktop.h"
 
 #include <QPdfWriter>
-#include <QWidget>
 #include <QRegularExpression>
+#include <QWidget>
 #include <utility>
 
 #include "platform/Printing.h"
