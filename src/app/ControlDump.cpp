@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QProgressBar>
 
@@ -98,10 +97,14 @@ void dumpWidget(Lines& out, QWidget* w) {
     out.add(QStringLiteral("selstart"), QString::number(selected ? edit->selectionStart() : edit->cursorPosition()));
     out.add(QStringLiteral("sellength"), QString::number(selected ? edit->selectedText().size() : 0));
   }
-  if (auto* list = qobject_cast<QListWidget*>(w))
-    for (int i = 0; i < list->count(); ++i) out.add(QStringLiteral("item[%1]").arg(i), quoteScriptText(list->item(i)->text()));
-  if (const QImage image = imageOf(w); !image.isNull())
-    out.add(QStringLiteral("size"), QStringLiteral("%1x%2").arg(image.width()).arg(image.height()));
+  if (auto* list = qobject_cast<ui::ListBox*>(w)) {
+    out.add(QStringLiteral("horizontal-extent"), QString::number(list->horizontalExtent()));
+    const QStringList items = list->items();
+    for (qsizetype i = 0; i < items.size(); ++i) out.add(QStringLiteral("item[%1]").arg(i), quoteScriptText(items[i]));
+  }
+  // A painted picture's size is known without painting it, however tall it is.
+  const QSize size = qobject_cast<ui::Image*>(w) ? static_cast<ui::Image*>(w)->pictureSize() : imageOf(w).size();
+  if (!size.isEmpty()) out.add(QStringLiteral("size"), QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
 }
 
 void dumpMenuItems(QStringList& lines, const QString& prefix, QMenu* menu, int& index) {
@@ -115,6 +118,7 @@ void dumpMenuItems(QStringList& lines, const QString& prefix, QMenu* menu, int& 
 }  // namespace
 
 QImage imageOf(QObject* control) {
+  if (auto* image = qobject_cast<ui::Image*>(control)) return image->render(QRect(QPoint(), image->pictureSize()));
   if (auto* label = qobject_cast<QLabel*>(control); label && !label->pixmap().isNull()) return label->pixmap().toImage();
   return control->property("image").value<QImage>();
 }

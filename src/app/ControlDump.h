@@ -14,6 +14,7 @@ namespace bxl::app {
 QStringList dumpControl(const QString& prefix, QObject* control);
 QStringList dumpWindow(const QString& prefix, ui::Form* window);
 // The picture of an image control, or a null image when the control shows none.
+// A painted picture is painted whole for it.
 QImage imageOf(QObject* control);
 
 }  // namespace bxl::app

@@ -107,6 +107,7 @@ std::span<const ScriptDriver::Verb> ScriptDriver::verbs() {
       {"answer", "answer Yes|No|OK|Cancel|\"path\"", 1, 1, &ScriptDriver::answer},
       {"find", "find \"text\" [match-case] [whole-word]", 1, 3, &ScriptDriver::find},
       {"print-dir", "print-dir \"DIR\"", 1, 1, &ScriptDriver::printDir},
+      {"printer", "printer installed|none", 1, 1, &ScriptDriver::printer},
       {"clipboard", "clipboard \"text\"", 1, 1, &ScriptDriver::clipboard},
       {"dump", "dump Form.Control | dump Form", 1, 1, &ScriptDriver::dump},
       {"dump-state", "dump-state workspace|orf|graph", 1, 1, &ScriptDriver::dumpState},
@@ -237,6 +238,13 @@ void ScriptDriver::find(const std::vector<Word>& words) {
 
 void ScriptDriver::printDir(const std::vector<Word>& words) { desktop_.setPrintDir(quotedText(words[1], "the folder")); }
 
+void ScriptDriver::printer(const std::vector<Word>& words) {
+  const bool installed = words[1].text == QLatin1String("installed");
+  if (words[1].quoted || (!installed && words[1].text != QLatin1String("none")))
+    throw ScriptError(QStringLiteral("printer takes installed or none, not %1").arg(words[1].text));
+  desktop_.setPrinterInstalled(installed);
+}
+
 void ScriptDriver::clipboard(const std::vector<Word>& words) { desktop_.setClipboardText(quotedText(words[1], "the text")); }
 
 void ScriptDriver::dump(const std::vector<Word>& words) {
@@ -265,11 +273,15 @@ QImage ScriptDriver::pictureOf(const Word& word) const {
 }
 
 void ScriptDriver::pixel(const std::vector<Word>& words) {
-  const QImage image = pictureOf(words[1]);
   const int x = number(words[2], "X"), y = number(words[3], "Y");
-  if (!image.valid(x, y))
-    throw ScriptError(QStringLiteral("(%1, %2) is outside the %3x%4 picture").arg(x).arg(y).arg(image.width()).arg(image.height()));
-  out_(QStringLiteral("%1.pixel[%2,%3] = %4").arg(words[1].text).arg(x).arg(y).arg(QColor(image.pixel(x, y)).name().toUpper()));
+  // A painted picture paints just the pixel asked for, however tall it is.
+  auto* painted = qobject_cast<ui::Image*>(controlOf(words[1]));
+  const QImage whole = painted ? QImage() : pictureOf(words[1]);
+  const QSize size = painted ? painted->pictureSize() : whole.size();
+  if (!QRect(QPoint(), size).contains(x, y))
+    throw ScriptError(QStringLiteral("(%1, %2) is outside the %3x%4 picture").arg(x).arg(y).arg(size.width()).arg(size.height()));
+  const QColor colour(painted ? painted->render(QRect(x, y, 1, 1)).pixel(0, 0) : whole.pixel(x, y));
+  out_(QStringLiteral("%1.pixel[%2,%3] = %4").arg(words[1].text).arg(x).arg(y).arg(colour.name().toUpper()));
 }
 
 void ScriptDriver::image(const std::vector<Word>& words) {

@@ -55,9 +55,11 @@ int runScript(int argc, char** argv, const QString& script, QSize screen) {
   const int status = driver.runFile(script);
   std::fflush(stdout);
   // Closed, not only deleted: closing the main window closes every window it
-  // opened, which must not outlive the workspace they read.
+  // opened, which must not outlive the workspace they read. Whatever is
+  // still open then ends with the script.
   if (main) main->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (bxl::ui::Form* window : std::vector<bxl::ui::Form*>(bxl::ui::Form::openWindows())) delete window;
   return status;
 }
 

@@ -72,6 +72,8 @@ void OrfMap::largestOrfMark(Position start, Position width, Position nucleotides
 void OrfMap::frameCaption(std::string_view caption) { text(50, 2, std::string(caption)); }
 
 void OrfMap::listedOrfMarks(std::span<const MapMark> marks, Rgb colour, float scale) {
+  // Four items a mark; a genome's hundred thousand are made without regrowing.
+  items_.reserve(items_.size() + 4 * marks.size());
   int y = 0;
   for (const MapMark& mark : marks) {
     // A first base at 1 starts exactly at the bar's left end, whatever the scale.

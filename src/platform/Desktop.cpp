@@ -1,5 +1,6 @@
 #include "platform/Desktop.h"
 
+#include <QWidget>
 #include <stdexcept>
 
 namespace bxl::platform {
@@ -18,6 +19,8 @@ Desktop& desktop() {
         "a ScriptedDesktop for scripts and tests) before any window is made");
   return *current();
 }
+
+void Desktop::showMaximized(QWidget* window) { window->showMaximized(); }
 
 void setDesktop(std::unique_ptr<Desktop> desktop) { current() = std::move(desktop); }
 

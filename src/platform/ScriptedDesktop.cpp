@@ -2,6 +2,7 @@
 
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QWidget>
 #include <utility>
 
 #include "platform/Printing.h"
@@ -116,6 +117,11 @@ void ScriptedDesktop::setClipboardImage(const QImage& image) {
 }
 
 void ScriptedDesktop::openUrl(const QString& url) { log_ << QStringLiteral("open-url ") + quoteScriptText(url); }
+
+void ScriptedDesktop::showMaximized(QWidget* window) {
+  window->setGeometry(QRect(QPoint(0, 0), screen_));
+  window->show();
+}
 
 void ScriptedDesktop::showException(QWidget*, const QString& text) {
   log_ << QStringLiteral("exception ") + quoteScriptText(text);

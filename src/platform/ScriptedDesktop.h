@@ -15,6 +15,8 @@ class ScriptedDesktop : public Desktop {
   // A queued answer: Yes, No, OK or Cancel, or a file path for the open dialog.
   void queueAnswer(const QString& answer, bool isPath);
   void setPrintDir(const QString& dir);
+  // Whether the desktop has a printer; it has one unless the script says otherwise.
+  void setPrinterInstalled(bool installed) { printerInstalled_ = installed; }
   // Every dialog shown since the last call, one line each.
   QStringList takeLog();
   // The first dialog that found no fitting answer since the last call.
@@ -24,7 +26,7 @@ class ScriptedDesktop : public Desktop {
 
   Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
-  bool printerInstalled() const override { return true; }
+  bool printerInstalled() const override { return printerInstalled_; }
   bool printDialog(QWidget* parent) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
@@ -35,6 +37,8 @@ class ScriptedDesktop : public Desktop {
   void openUrl(const QString& url) override;
   void showException(QWidget* parent, const QString& text) override;
   bool timersRun() const override { return false; }
+  // Covers the scripted screen: an offscreen window has no window manager to maximise it.
+  void showMaximized(QWidget* window) override;
 
  private:
   struct Queued {
@@ -51,6 +55,7 @@ class ScriptedDesktop : public Desktop {
   QString failure_;
   QDir printDir_;
   int printJobs_ = 0;
+  bool printerInstalled_ = true;
   QString clipboardText_;
   QImage clipboardImage_;
   bool clipboardHoldsImage_ = false;

@@ -1,10 +1,100 @@
 #include "ui/Controls.h"
 
 #include <stdexcept>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include "platform/Desktop.h"
 
 namespace bxl::ui {
+
+// Every line gets the list's item height and is as wide as the horizontal
+// extent, or as the list when there is none; with uniform item sizes the
+// list asks only once, whatever its length.
+class ListBox::LineDelegate : public QStyledItemDelegate {
+ public:
+  explicit LineDelegate(ListBox* list) : QStyledItemDelegate(list), list_(list) {}
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    const int height = list_->itemHeight_ > 0 ? list_->itemHeight_ : list_->fontMetrics().height() + 2;
+    const int width = list_->horizontalExtent_ > 0 ? list_->horizontalExtent_ : list_->viewport()->width();
+    return {width, height};
+  }
+
+ private:
+  ListBox* list_;
+};
+
+ListBox::ListBox(QWidget* parent) : QListView(parent), model_(new QStringListModel(this)) {
+  setModel(model_);
+  setItemDelegate(new LineDelegate(this));
+  setUniformItemSizes(true);
+  setTextElideMode(Qt::ElideNone);
+  setHorizontalScrollMode(ScrollPerPixel);
+  setEditTriggers(NoEditTriggers);
+  // Without an extent the lines are as wide as the list, so they follow its size.
+  setResizeMode(Adjust);
+}
+
+QString ListBox::item(int row) const { return model_->data(model_->index(row), Qt::DisplayRole).toString(); }
+
+void ListBox::setItem(int row, const QString& text) { model_->setData(model_->index(row), text); }
+
+void ListBox::addItem(const QString& text) {
+  const int row = model_->rowCount();
+  model_->insertRows(row, 1);
+  model_->setData(model_->index(row), text);
+}
+
+void ListBox::setItemHeight(int pixels) {
+  itemHeight_ = pixels;
+  doItemsLayout();
+}
+
+void ListBox::setHorizontalExtent(int pixels) {
+  horizontalExtent_ = pixels;
+  doItemsLayout();
+}
+
+ScrollBox::ScrollBox(QWidget* parent) : QScrollArea(parent) { setWidgetResizable(false); }
+
+Image::Image(QWidget* parent) : QWidget(parent) {}
+
+void Image::setPicture(QSize size, Paint paint) {
+  size_ = size;
+  paint_ = std::move(paint);
+  resize(size);
+  update();
+}
+
+QImage Image::render(const QRect& region) const {
+  QImage image(region.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  if (paint_ && !image.isNull()) {
+    QPainter painter(&image);
+    painter.translate(-region.topLeft());
+    painter.setClipRect(region);
+    paint_(painter, region);
+  }
+  return image;
+}
+
+void Image::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), Qt::white);
+  const QRect region = event->rect() & QRect(QPoint(), size_);
+  if (paint_ && !region.isEmpty()) {
+    painter.setClipRect(region);
+    paint_(painter, region);
+  }
+}
+
+void uncheck(QAbstractButton* button) {
+  const bool exclusive = button->autoExclusive();
+  button->setAutoExclusive(false);
+  button->setChecked(false);
+  button->setAutoExclusive(exclusive);
+}
 
 Timer::Timer(QObject* parent) : QObject(parent) { connect(&timer_, &QTimer::timeout, this, &Timer::tick); }
 

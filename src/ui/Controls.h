@@ -1,14 +1,19 @@
 #pragma once
 // The kinds of control the windows are made of. Each kind is its own class so
 // that "every control whose class is exactly X" can be told apart at run time.
+#include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QStringListModel>
 #include <QTimer>
 #include <QToolButton>
+#include <functional>
 
 namespace bxl::ui {
 
@@ -101,10 +106,35 @@ class MaskEdit : public QLineEdit {
   QChar blank_ = QLatin1Char(' ');
 };
 
-class ListBox : public QListWidget {
+// A list of text lines. Every line has the same height, so a list of a
+// genome's hundred thousand lines is laid out at once; a line wider than the
+// list is cut at its right edge unless a horizontal extent lets it scroll.
+class ListBox : public QListView {
   Q_OBJECT
  public:
-  using QListWidget::QListWidget;
+  explicit ListBox(QWidget* parent = nullptr);
+
+  int count() const { return model_->rowCount(); }
+  QString item(int row) const;
+  QStringList items() const { return model_->stringList(); }
+  // Replaces every line at once: the way to fill a long list.
+  void setItems(const QStringList& lines) { model_->setStringList(lines); }
+  void setItem(int row, const QString& text);
+  void addItem(const QString& text);
+  void clear() { model_->setStringList({}); }
+
+  // The height of every line; 0 follows the font.
+  void setItemHeight(int pixels);
+  int itemHeight() const { return itemHeight_; }
+  // How wide the list's lines may scroll, in pixels; 0: as wide as the list.
+  void setHorizontalExtent(int pixels);
+  int horizontalExtent() const { return horizontalExtent_; }
+
+ private:
+  class LineDelegate;
+  QStringListModel* model_;
+  int itemHeight_ = 0;
+  int horizontalExtent_ = 0;
 };
 
 class ProgressBar : public QProgressBar {
@@ -112,6 +142,53 @@ class ProgressBar : public QProgressBar {
  public:
   using QProgressBar::QProgressBar;
 };
+
+class RadioButton : public QRadioButton {
+  Q_OBJECT
+ public:
+  using QRadioButton::QRadioButton;
+};
+
+class CheckBox : public QCheckBox {
+  Q_OBJECT
+ public:
+  using QCheckBox::QCheckBox;
+};
+
+// Scrolls the one control the design places in it.
+class ScrollBox : public QScrollArea {
+  Q_OBJECT
+ public:
+  explicit ScrollBox(QWidget* parent = nullptr);
+};
+
+// A picture painted on demand from what the window keeps, never stored as one
+// bitmap: only the part in view is painted, so a picture taller than any
+// bitmap could be is still shown, scrolled and read pixel by pixel.
+class Image : public QWidget {
+  Q_OBJECT
+ public:
+  // Paints the part of the picture in `region`, in picture coordinates.
+  using Paint = std::function<void(QPainter& painter, const QRect& region)>;
+
+  explicit Image(QWidget* parent = nullptr);
+  // The picture's size and how to paint it; the control takes that size.
+  void setPicture(QSize size, Paint paint);
+  QSize pictureSize() const { return size_; }
+  // The pixels of a region of the picture, on white where nothing is painted.
+  QImage render(const QRect& region) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSize size_;
+  Paint paint_;
+};
+
+// Clears a check box or radio button as a command does, running none of its
+// click handlers; a radio button's group alone never clears its checked one.
+void uncheck(QAbstractButton* button);
 
 // A timer whose ticks can also be delivered by hand. It runs by itself only
 // where the desktop says timers run; scripted runs deliver ticks explicitly.

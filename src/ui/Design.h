@@ -14,6 +14,10 @@ enum class Kind {
   TextHolder,  // a hidden rich edit that only keeps text
   ListBox, ProgressBar, Timer, Component,
   FindDialog,  // a modeless find dialog, hidden until opened
+  RadioButton,  // one of a group: the radio buttons with the same parent
+  CheckBox,
+  ScrollBox,    // scrolls the one control placed in it
+  Image,        // a picture the window paints on demand
 };
 
 enum class FontUnit { Pixels, Points };
@@ -22,6 +26,8 @@ struct FontDesign {
   const char* family = nullptr;  // nullptr: the window's own font
   int size = 0;
   FontUnit unit = FontUnit::Pixels;
+  bool bold = false;
+  bool italic = false;
 };
 
 struct ControlDesign {
@@ -38,17 +44,19 @@ struct ControlDesign {
   const char* options = "";
 };
 
-// A main menu: one top item and its items; "-" is a separator.
-struct MainMenuDesign {
-  const char* name;
-  const char* top;
-  std::span<const char* const> items;
-};
-
 struct MenuItemDesign {
   const char* name;
   const char* caption;
   const char* shortcut = nullptr;
+};
+
+// A main menu: one top item and its items; "-" is a separator. Items that run
+// a command, each with its name, follow the plain ones.
+struct MainMenuDesign {
+  const char* name;
+  const char* top;
+  std::span<const char* const> items;
+  std::span<const MenuItemDesign> commands = {};
 };
 
 struct PopupMenuDesign {

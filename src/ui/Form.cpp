@@ -33,6 +33,8 @@ QFont designFont(const FontDesign& design, const QFont& windowFont) {
     font.setPixelSize(design.size);
   else
     font.setPointSize(design.size);
+  font.setBold(design.bold);
+  font.setItalic(design.italic);
   if (font.family().startsWith(QLatin1String("Courier"))) {
     // Sequences need every character to stand under one base.
     font.setStyleHint(QFont::TypeWriter);
@@ -119,6 +121,10 @@ void Form::build(std::span<const ControlDesign> design, std::span<const HeldText
         break;
       }
       case Kind::ListBox: widget = new ListBox(parent); break;
+      case Kind::RadioButton: widget = new RadioButton(parent); break;
+      case Kind::CheckBox: widget = new CheckBox(parent); break;
+      case Kind::ScrollBox: widget = new ScrollBox(parent); break;
+      case Kind::Image: widget = new Image(parent); break;
       case Kind::ProgressBar: {
         auto* bar = new ProgressBar(parent);
         bar->setRange(0, 100);
@@ -161,7 +167,9 @@ void Form::build(std::span<const ControlDesign> design, std::span<const HeldText
     object->setObjectName(QString::fromLatin1(d.name));
     platform::markAsControl(object);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) setCaptionOf(button, caption);
+    if (auto* label = qobject_cast<QLabel*>(widget)) label->setWordWrap(hasOption(d.options, QStringLiteral("wrap")));
     if (widget) {
+      if (auto* box = qobject_cast<ScrollBox*>(parent)) box->setWidget(widget);
       widget->setGeometry(d.left, d.top, d.width, d.height);
       widget->setFont(designFont(d.font, font()));
       if (d.width == 0 && d.height == 0) {
@@ -182,6 +190,11 @@ void Form::buildMainMenu(const MainMenuDesign& design) {
       menu->addSeparator();
     else
       setCaptionOf(menu->addAction(QString()), QString::fromUtf8(item));
+  }
+  for (const MenuItemDesign& item : design.commands) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(item.name));
+    setCaptionOf(action, QString::fromUtf8(item.caption));
   }
 }
 

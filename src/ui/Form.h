@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "platform/Desktop.h"
@@ -37,6 +38,15 @@ class Form : public QMainWindow {
     return typed;
   }
   platform::RichEdit* richEdit(const QString& name) const;
+  // The named control as a T, for a window's typed handles; a rich edit is
+  // found through its object.
+  template <class T>
+  T* typedControl(const char* name) const {
+    if constexpr (std::is_same_v<T, platform::RichEdit>)
+      return richEdit(QString::fromLatin1(name));
+    else
+      return control<T>(QString::fromLatin1(name));
+  }
 
   // Whether the window speaks Spanish: its LabelIdioma reads "Es".
   bool spanish() const;

@@ -71,4 +71,19 @@ QIcon orfGlyph() {
   });
 }
 
+QIcon printerGlyph() {
+  return drawn(QSize(24, 24), [](QPainter& p, QRectF r) {
+    const QColor body(0x4A, 0x5B, 0x70);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(r.left() + 6, r.top() + 2, r.width() - 12, 8));
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(r.left() + 2, r.top() + 9, r.width() - 4, 9), 2, 2);
+    p.setPen(QPen(body, 1.2));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(r.left() + 6, r.top() + 14, r.width() - 12, 8));
+    p.drawRect(QRectF(r.left() + 6, r.top() + 2, r.width() - 12, 7));
+  });
+}
+
 }  // namespace bxl::ui

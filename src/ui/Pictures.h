@@ -8,5 +8,6 @@ QIcon spanishFlag();
 QIcon britishFlag();
 QIcon graphGlyph();
 QIcon orfGlyph();
+QIcon printerGlyph();
 
 }  // namespace bxl::ui

@@ -39,7 +39,7 @@ bxl--ui--BitBtn, bxl--ui--Button {
 }
 bxl--ui--BitBtn:hover, bxl--ui--Button:hover { border-color: #6f9bd1; background: #f2f7fd; }
 bxl--ui--BitBtn:pressed, bxl--ui--Button:pressed { background: #dce8f6; }
-QTextEdit, QLineEdit, QListWidget { border: 1px solid #c3d1e2; border-radius: 3px; background: white; }
+QTextEdit, QLineEdit, QListView { border: 1px solid #c3d1e2; border-radius: 3px; background: white; }
 bxl--ui--Panel { background: #f3f7fc; border: 1px solid #c6d6ea; border-radius: 6px; }
 bxl--ui--Panel#Panel20 { background: #f6f9fd; border: none; border-left: 1px solid #dbe5f1; border-radius: 0; }
 bxl--ui--Bevel { color: #c6d6ea; }

@@ -275,7 +275,7 @@ bool TForm3::agreesToClear() {
 }
 
 void TForm3::clearWorkspace() {
-  for (int i = 0; i < ui_.ListBox1->count(); ++i) ui_.ListBox1->item(i)->setText(QStringLiteral(" "));
+  ui_.ListBox1->setItems(QStringList(ui_.ListBox1->count(), QStringLiteral(" ")));
   for (SmoothToggleButton* toggle : findChildren<SmoothToggleButton*>()) toggle->setChecked(false);
   for (platform::RichEdit* edit : {ui_.RichEditProt, ui_.RichEdit2, ui_.RichEdit3, ui_.RichEdit4}) edit->setText(QString());
   setCaptionOf(ui_.AdvSmoothLabel7, QString());
@@ -368,8 +368,10 @@ void TForm3::BitOPENFILE() {
   clearWorkspace();
   ui_.Edit6->setText(*path);
   ui_.Edit6->setVisible(true);
-  ui_.ListBox1->clear();
-  for (const std::string& line : document.lines) ui_.ListBox1->addItem(platform::fromAnsi(line));
+  QStringList lines;
+  lines.reserve(qsizetype(document.lines.size()));
+  for (const std::string& line : document.lines) lines << platform::fromAnsi(line);
+  ui_.ListBox1->setItems(lines);
 
   if (document.kind == SequenceFile::Kind::Sequence) {
     if (platform::desktop().screenSize().width() == 800) {

@@ -48,6 +48,7 @@ TEST_F(ScriptDriverTest, RefusesLinesItCannotCarryOut) {
       "select TForm3.RichEdit1 a 1",
       "tick TForm3.ProgressBar1 1",
       "answer Maybe",
+      "printer maybe",
       "dump-state nothing",
       "find \"x\"",
       "pixel TForm3.RichEdit1 0 0",
