@@ -2,6 +2,7 @@
 // The kinds of control the windows are made of. Each kind is its own class so
 // that "every control whose class is exactly X" can be told apart at run time.
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +84,30 @@ class ProgressBar : public QProgressBar {
   Q_OBJECT
  public:
   using QProgressBar::QProgressBar;
+};
+
+// A picture the window draws on. The picture keeps its size when the window
+// is scaled and is shown stretched over the control; a press reports where it
+// falls on the picture, so at the design size control and picture coordinates agree.
+class Image : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QImage image READ image)
+ public:
+  explicit Image(QSize size, QWidget* parent = nullptr);
+  const QImage& image() const { return picture_; }
+  // The picture to draw on; update() shows what was drawn.
+  QImage& picture() { return picture_; }
+
+ signals:
+  // Any mouse button, in picture coordinates.
+  void pressed(QPoint at);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
 };
 
 // A timer whose ticks can also be delivered by hand. It runs by itself only

@@ -11,6 +11,7 @@ enum class Kind {
   TextHolder,  // a hidden rich edit that only keeps text
   ListBox, ProgressBar, Timer, Component,
   FindDialog,  // a modeless find dialog, hidden until opened
+  Image,       // a picture the window draws on, of the control's design size
 };
 
 enum class FontUnit { Pixels, Points };

@@ -136,6 +136,7 @@ void Form::build(std::span<const ControlDesign> design, std::span<const HeldText
         object = timer;
         break;
       }
+      case Kind::Image: widget = new Image(QSize(d.width, d.height), parent); break;
       case Kind::Component: object = new Component(this); break;
       case Kind::FindDialog: object = new FindDialog(this); break;
     }
