@@ -54,7 +54,10 @@ int runScript(int argc, char** argv, const QString& script, QSize screen) {
   });
   const int status = driver.runFile(script);
   std::fflush(stdout);
-  delete main.data();  // unless the script closed it
+  // Unless the script closed it, the main window closes as the user would close
+  // it, taking the other windows with it, and every window is disposed of.
+  if (main) main->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   return status;
 }
 
