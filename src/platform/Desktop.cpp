@@ -1,5 +1,6 @@
 #include "platform/Desktop.h"
 
+#include <QWidget>
 #include <stdexcept>
 
 namespace bxl::platform {
@@ -20,6 +21,8 @@ Desktop& desktop() {
 }
 
 void setDesktop(std::unique_ptr<Desktop> desktop) { current() = std::move(desktop); }
+
+void Desktop::showMaximized(QWidget* window) { window->showMaximized(); }
 
 QString qtFileFilter(const QString& filter) {
   const QStringList parts = filter.split('|');

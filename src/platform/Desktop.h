@@ -47,6 +47,8 @@ class Desktop {
   virtual void showException(QWidget* parent, const QString& text) = 0;
   // Whether timers run by themselves; scripted runs deliver ticks explicitly.
   virtual bool timersRun() const { return true; }
+  // Shows a window maximised, covering the screen.
+  virtual void showMaximized(QWidget* window);
 };
 
 // The desktop set at start-up; throws std::logic_error when none was set.

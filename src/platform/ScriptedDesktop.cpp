@@ -1,6 +1,7 @@
 #include "platform/ScriptedDesktop.h"
 
 #include <QPdfWriter>
+#include <QWidget>
 #include <QRegularExpression>
 #include <utility>
 
@@ -133,6 +134,11 @@ void ScriptedDesktop::setClipboardImage(const QImage& image) {
 }
 
 void ScriptedDesktop::openUrl(const QString& url) { log_ << QStringLiteral("open-url ") + quoteScriptText(url); }
+
+void ScriptedDesktop::showMaximized(QWidget* window) {
+  window->setGeometry(QRect(QPoint(0, 0), screen_));
+  window->show();
+}
 
 void ScriptedDesktop::showException(QWidget*, const QString& text) {
   log_ << QStringLiteral("exception ") + quoteScriptText(text);

@@ -36,6 +36,8 @@ class ScriptedDesktop : public Desktop {
   void openUrl(const QString& url) override;
   void showException(QWidget* parent, const QString& text) override;
   bool timersRun() const override { return false; }
+  // The scripted screen is not the platform's: a maximised window covers it.
+  void showMaximized(QWidget* window) override;
 
  private:
   struct Queued {
