@@ -191,9 +191,7 @@ void TForm17::ButtonFrameMarkers(int frame) {
 
 void TForm17::label(graph::LabelCommand command) {
   BtnRepaint();
-  const std::vector<graph::FormatRun> formats =
-      graph::runLabelCommand(moduleState(), command, textBox_.text, showsAllFrames(), *canvas_);
-  applyFormatChanges(formats);
+  applyFormatChanges(graph::runLabelCommand(moduleState(), command, textBox_.text, showsAllFrames(), *canvas_));
   ui_.RichEdit3->setSelection(0, 0);
   ui_.Image1->update();
 }
@@ -203,7 +201,7 @@ void TForm17::BtnLabelMet() { label(graph::LabelCommand::Met); }
 void TForm17::AdvSmoothButton1() { label(graph::LabelCommand::MetAndStops); }
 void TForm17::AdvSmoothButton2() { BtnRepaint(); }
 
-void TForm17::applyFormatChanges(std::span<const graph::FormatRun> changes) {
+void TForm17::applyFormatChanges(std::vector<graph::FormatRun> changes) {
   platform::RichEdit* box = ui_.RichEdit3;
   std::vector<platform::FormatRun> runs;
   runs.reserve(changes.size());
@@ -218,6 +216,7 @@ void TForm17::applyFormatChanges(std::span<const graph::FormatRun> changes) {
       platform::appendFormatRun(runs, {at, 1, format});
     }
   }
+  changes = {};  // a genome's marks are many: one list of them at a time
   box->applyFormats(runs);
 }
 

@@ -3,7 +3,7 @@
 // tracks, stops and methionines marked on them and in a text box of the
 // frames under a ruler, and the amino acids under a click highlighted.
 #include <memory>
-#include <span>
+#include <vector>
 
 #include "graph/GraphCommands.h"
 #include "graph/GraphImage.h"
@@ -58,7 +58,7 @@ class TForm17 : public Form {
   void drawTracks(graph::TitleLanguage titles);
   void label(graph::LabelCommand command);
   // Adds the changes' attributes to the text box's characters and sets their colour.
-  void applyFormatChanges(std::span<const graph::FormatRun> changes);
+  void applyFormatChanges(std::vector<graph::FormatRun> changes);
   bool showsAllFrames() const;
 
   const WorkspaceView& workspace_;
