@@ -20,9 +20,9 @@ Desktop& desktop() {
   return *current();
 }
 
-void Desktop::showMaximized(QWidget* window) { window->showMaximized(); }
-
 void setDesktop(std::unique_ptr<Desktop> desktop) { current() = std::move(desktop); }
+
+void Desktop::showMaximized(QWidget* window) { window->showMaximized(); }
 
 QString qtFileFilter(const QString& filter) {
   const QStringList parts = filter.split('|');

@@ -4,6 +4,7 @@
 // Windows reach them only through desktop(), so tests can script every answer.
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -34,6 +35,9 @@ class Desktop {
   virtual void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) = 0;
   // Prints one picture, scaled to the page width.
   virtual void printImage(const QString& title, Orientation orientation, const QImage& image) = 0;
+  // Prints one picture stretched onto a rectangle of the printer's device
+  // pixels, whatever the size and orientation of the page.
+  virtual void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) = 0;
   virtual QSize screenSize() const = 0;
   virtual QString clipboardText() const = 0;
   virtual void setClipboardText(const QString& text) = 0;

@@ -33,4 +33,11 @@ void paintImagePage(QPagedPaintDevice& device, const QImage& image) {
   painter.drawImage(QRect(QPoint(0, 0), fitted), image);
 }
 
+void paintImageAt(QPagedPaintDevice& device, const QImage& image, const QRect& devicePixels) {
+  QPainter painter(&device);
+  // Drawings keep their sharp edges on paper: no lossy compression on the way.
+  painter.setRenderHint(QPainter::LosslessImageRendering);
+  painter.drawImage(devicePixels, image);
+}
+
 }  // namespace bxl::platform

@@ -61,6 +61,11 @@ void QtDesktop::printImage(const QString& title, Orientation orientation, const 
   paintImagePage(printer(), image);
 }
 
+void QtDesktop::printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) {
+  printer().setDocName(title);
+  paintImageAt(printer(), image, devicePixels);
+}
+
 QSize QtDesktop::screenSize() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().size() : QSize(1280, 810);

@@ -18,6 +18,7 @@ class QtDesktop : public Desktop {
   bool printDialog(QWidget* parent) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
+  void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;
   QSize screenSize() const override;
   QString clipboardText() const override;
   void setClipboardText(const QString& text) override;

@@ -1,6 +1,7 @@
 #include "platform/ScriptedDesktop.h"
 
 #include <QPdfWriter>
+#include <QWidget>
 #include <QRegularExpression>
 #include <QWidget>
 #include <utility>
@@ -104,6 +105,23 @@ void ScriptedDesktop::printImage(const QString& title, Orientation orientation, 
   QPdfWriter writer(nextPrintFile(title, orientation));
   setUp(writer, title, orientation);
   paintImagePage(writer, image);
+}
+
+// The PDF stands for a printer left in its default portrait setting; the log
+// tells where on the page, in its device pixels, the picture went.
+void ScriptedDesktop::printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) {
+  QPdfWriter writer(nextPrintFile(title, Orientation::Portrait));
+  setUp(writer, title, Orientation::Portrait);
+  paintImageAt(writer, image, devicePixels);
+  log_ << QStringLiteral("print-image %1x%2 at %3,%4 %5x%6 on a %7x%8 page")
+              .arg(image.width())
+              .arg(image.height())
+              .arg(devicePixels.x())
+              .arg(devicePixels.y())
+              .arg(devicePixels.width())
+              .arg(devicePixels.height())
+              .arg(writer.width())
+              .arg(writer.height());
 }
 
 void ScriptedDesktop::setClipboardText(const QString& text) {

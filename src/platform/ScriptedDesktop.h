@@ -30,6 +30,7 @@ class ScriptedDesktop : public Desktop {
   bool printDialog(QWidget* parent) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
+  void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;
   QSize screenSize() const override { return screen_; }
   QString clipboardText() const override { return clipboardHoldsImage_ ? QString() : clipboardText_; }
   void setClipboardText(const QString& text) override;

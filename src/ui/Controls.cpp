@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
+#include <QMouseEvent>
+#include <algorithm>
 
 #include "platform/Desktop.h"
 
@@ -94,6 +96,23 @@ void uncheck(QAbstractButton* button) {
   button->setAutoExclusive(false);
   button->setChecked(false);
   button->setAutoExclusive(exclusive);
+}
+
+Picture::Picture(QSize size, QWidget* parent) : QWidget(parent), picture_(size, QImage::Format_RGB32) {
+  picture_.fill(Qt::white);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, size() != picture_.size());
+  painter.drawImage(rect(), picture_);
+}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+  const QPointF at = event->position();
+  emit pressed(QPoint(int(at.x() * picture_.width() / std::max(1, width())),
+                      int(at.y() * picture_.height() / std::max(1, height()))));
 }
 
 Timer::Timer(QObject* parent) : QObject(parent) { connect(&timer_, &QTimer::timeout, this, &Timer::tick); }

@@ -3,6 +3,7 @@
 // that "every control whose class is exactly X" can be told apart at run time.
 #include <QCheckBox>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -189,6 +190,30 @@ class Image : public QWidget {
 // Clears a check box or radio button as a command does, running none of its
 // click handlers; a radio button's group alone never clears its checked one.
 void uncheck(QAbstractButton* button);
+
+// A picture the window draws on. The picture keeps its size when the window
+// is scaled and is shown stretched over the control; a press reports where it
+// falls on the picture, so at the design size control and picture coordinates agree.
+class Picture : public QWidget {
+  Q_OBJECT
+  Q_PROPERTY(QImage image READ image)
+ public:
+  explicit Picture(QSize size, QWidget* parent = nullptr);
+  const QImage& image() const { return picture_; }
+  // The picture to draw on; update() shows what was drawn.
+  QImage& picture() { return picture_; }
+
+ signals:
+  // Any mouse button, in picture coordinates.
+  void pressed(QPoint at);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QImage picture_;
+};
 
 // A timer whose ticks can also be delivered by hand. It runs by itself only
 // where the desktop says timers run; scripted runs deliver ticks explicitly.

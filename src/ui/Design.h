@@ -18,6 +18,7 @@ enum class Kind {
   CheckBox,
   ScrollBox,    // scrolls the one control placed in it
   Image,        // a picture the window paints on demand
+  Picture,      // a bitmap the window draws on, of the control's design size
 };
 
 enum class FontUnit { Pixels, Points };

@@ -159,6 +159,7 @@ void Form::build(std::span<const ControlDesign> design, std::span<const HeldText
         object = timer;
         break;
       }
+      case Kind::Picture: widget = new Picture(QSize(d.width, d.height), parent); break;
       case Kind::Component: object = new Component(this); break;
       case Kind::FindDialog: object = new FindDialog(this); break;
     }

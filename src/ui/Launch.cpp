@@ -3,13 +3,17 @@
 #include "platform/Desktop.h"
 #include "ui/GENETICCODE_Form45.h"
 #include "ui/ORF_Form27.h"
+#include "ui/TRANSLATIONGraphic_Form17.h"
 #include "ui/Workspace.h"
 
 namespace bxl::ui {
 
-// The graph window is built by its own source; until it exists, its launch
-// button checks the workspace and opens nothing.
-void openGraphWindow(const WorkspaceView&) {}
+// The graph window opens maximised and is disposed of when it closes.
+void openGraphWindow(const WorkspaceView& workspace) {
+  auto* window = new TForm17(workspace);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  platform::desktop().showMaximized(window);
+}
 
 // A new ORF window each time, beside any already open: it lays itself out as
 // it is made and loads the translation as it is shown.
