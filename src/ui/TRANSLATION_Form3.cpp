@@ -358,14 +358,16 @@ void TForm3::BitOPENFILE() {
     return;
   }
   // The sequence in the editor is replaced only when the user agrees; a No
-  // keeps the window exactly as it was.
+  // keeps the window exactly as it was. Over an empty editor there is nothing
+  // to clear, so the editing panel and the result title stay as they are.
   platform::RichEdit* editor = ui_.RichEdit1;
-  if (editor->length() > 0 && !agreesToClear()) return;
+  const bool clearing = editor->length() > 0;
+  if (clearing && !agreesToClear()) return;
 
   ui_.Panel1->setVisible(false);
   ButtonUpButtons();
   ui_.Label2->setVisible(false);
-  clearWorkspace();
+  if (clearing) clearWorkspace();
   ui_.Edit6->setText(*path);
   ui_.Edit6->setVisible(true);
   ui_.ListBox1->clear();
