@@ -10,6 +10,7 @@
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
 #include "sequence/ExampleSequence.h"
+#include "sequence/Records.h"
 #include "sequence/SequenceFile.h"
 #include "translation/Display.h"
 #include "translation/Pipeline.h"
@@ -682,9 +683,20 @@ void TForm3::Paste3() {
   if (!editorHasFocus()) return;
   ui_.AdvSmoothLabel7->setVisible(false);
   platform::RichEdit* editor = ui_.RichEdit1;
-  editor->pasteFromClipboard();
+  pasteSequence(platform::desktop().clipboardText());
   workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
   TipoSecuencia();
+}
+
+void TForm3::pasteSequence(const QString& pasted) {
+  platform::RichEdit* editor = ui_.RichEdit1;
+  // A FASTA record or a GenBank or EMBL entry gives only its first sequence:
+  // the letters of a header or an annotation would become bases otherwise.
+  const RecordText records = recogniseRecords(platform::toAnsi(pasted));
+  if (records.format == RecordFormat::None) return editor->replaceSelection(pasted);
+  editor->replaceSelection(platform::fromAnsi(records.first.sequence));
+  const std::string what = recordMessage(records.format, records.records, RecordSource::Paste, spanish() ? "Es" : "En");
+  if (!what.empty()) platform::desktop().message(this, QStringLiteral("BeXalo"), platform::fromAnsi(what), platform::Buttons::Ok);
 }
 
 // --- Windows and printing -------------------------------------------------------------

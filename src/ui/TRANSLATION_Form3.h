@@ -89,6 +89,9 @@ class TForm3 : public Form {
   void toggleStatus(QLabel* status, const QString& caption);
   // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
   bool editorHasFocus() const;
+  // Puts pasted text at the editor's caret; of a text in a record format, only
+  // its first record's sequence, and the user is told what was left out.
+  void pasteSequence(const QString& pasted);
   void applyLanguage(bool spanish);
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
