@@ -107,6 +107,8 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
   ui_.FindDialog1->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
+  connect(ui_.PopupMenu1, &QMenu::aboutToShow, this, &TForm3::popupMenuOpening);
+  connect(ui_.PopupMenu1, &QMenu::aboutToHide, this, &TForm3::popupMenuClosed);
 
   runGuarded([this] { FormCreate(); });
 }
@@ -667,16 +669,35 @@ void TForm3::FindDialog1Find() {
 
 bool TForm3::editorHasFocus() const { return ui_.RichEdit1->view()->hasFocus(); }
 
+platform::RichEdit* TForm3::focusedTextSource() const {
+  if (editorHasFocus()) return ui_.RichEdit1;
+  if (ui_.RichEditProt->view()->hasFocus()) return ui_.RichEditProt;
+  return nullptr;
+}
+
+void TForm3::popupMenuOpening() {
+  // Over the display, which takes no text in, cutting and pasting are offered greyed out.
+  const bool overDisplay = ui_.RichEditProt->view()->hasFocus();
+  for (QAction* item : {ui_.Cut3, ui_.Paste3}) item->setEnabled(!overDisplay);
+}
+
+void TForm3::popupMenuClosed() {
+  // The items' shortcuts work through the menu: they must not stay greyed for the editor.
+  for (QAction* item : {ui_.Cut3, ui_.Paste3}) item->setEnabled(true);
+}
+
 void TForm3::Cut3() {
   if (editorHasFocus()) ui_.RichEdit1->cutToClipboard();
 }
 
+// The display's text is copied as plain text, through the rich edit's own
+// selection, whatever keeps the display's text.
 void TForm3::Copy3() {
-  if (editorHasFocus()) ui_.RichEdit1->copyToClipboard();
+  if (platform::RichEdit* source = focusedTextSource()) source->copyToClipboard();
 }
 
 void TForm3::SelectAll3() {
-  if (editorHasFocus()) ui_.RichEdit1->selectAll();
+  if (platform::RichEdit* source = focusedTextSource()) source->selectAll();
 }
 
 void TForm3::Paste3() {

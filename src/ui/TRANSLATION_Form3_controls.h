@@ -2,6 +2,7 @@
 // The main window's controls as typed pointers, looked up once after the
 // window is built, so commands name a control as a member: a misspelt name
 // does not compile, and a control missing from the design fails at creation.
+#include <QAction>
 #include <QMenu>
 
 #include "platform/RichEdit.h"
@@ -56,7 +57,9 @@ class Form;
   X(QMenu, MainMenu1)                       \
   X(QMenu, MainMenuEs)                      \
   X(QMenu, PopupMenu1)                      \
-  X(QMenu, PopupMenuEs)
+  X(QMenu, PopupMenuEs)                     \
+  X(QAction, Cut3)                          \
+  X(QAction, Paste3)
 
 struct Form3Controls {
 #define BXL_FORM3_MEMBER(Type, name) Type* name = nullptr;
