@@ -6,6 +6,7 @@
 #include <QStyle>
 
 #include "platform/Desktop.h"
+#include "platform/Scaling.h"
 #include "platform/richtext/FormatRuns.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
@@ -26,6 +27,7 @@ namespace bxl::ui {
 TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   using namespace form3;
   setObjectName(QStringLiteral("TForm3"));
+  scrollWhenSmaller();
   QFont windowFont(QString::fromLatin1(kWindowFont.family));
   windowFont.setPixelSize(kWindowFont.size);
   setFont(windowFont);
@@ -158,8 +160,29 @@ void TForm3::BtnPANTALLA() {
   ui_.Label2->setVisible(false);
   ui_.Panel8->move(ui_.ButtonEDITAR->x() - ui_.Panel8->width(), ui_.Panel8->y());
   ui_.Bevel1->resize(w, ui_.Bevel1->height());
+  placeLegend();
+  setClientExtent(laidOutSize());
   ui_.LabelIdioma->setText(QStringLiteral("En"));
   ButtonIDIOMA();
+}
+
+void TForm3::placeLegend() {
+  // Under the display, at its left edge: the design leaves the display short
+  // enough for the legend to fit below it, so the legend covers no line.
+  const QRect display = ui_.RichEditProt->view()->geometry();
+  ui_.Label2->adjustSize();
+  ui_.Label2->move(display.left(), display.bottom() + 1 + form3::kLegendGap);
+}
+
+QSize TForm3::laidOutSize() const {
+  // The right-hand column is as tall as the screen, so what counts there is
+  // its lowest button; the panel of internal commands is never shown.
+  QRect extent;
+  for (QWidget* control : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!platform::isControl(control) || control == ui_.Panel9) continue;
+    extent |= control == ui_.Panel20 ? control->childrenRect().translated(control->pos()) : control->geometry();
+  }
+  return {extent.right() + 1, extent.bottom() + 1};
 }
 
 void TForm3::ButtonIDIOMA() {

@@ -23,6 +23,7 @@ class Form;
   X(Panel, Panel5)                          \
   X(Panel, Panel8)                          \
   X(Panel, Panel20)                         \
+  X(Panel, Panel9)                          \
   X(Bevel, Bevel1)                          \
   X(Edit, Edit6)                            \
   X(platform::RichEdit, RichEdit1)          \

@@ -43,6 +43,8 @@ extern const MessageDesign kTranslateFirstForOrf;
 extern const MessageDesign kNoPrinter;
 
 inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
+// Pixels between the display's lower edge and the stop-codon legend under it.
+inline constexpr int kLegendGap = 3;
 
 struct HintDesign {
   const char* control;

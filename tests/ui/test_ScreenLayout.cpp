@@ -7,6 +7,7 @@
 #include "platform/ScriptedDesktop.h"
 #include "ui/ScreenLayout.h"
 #include "ui/TRANSLATION_Form3.h"
+#include "ui/TRANSLATION_Form3_design.h"
 
 namespace bxl::ui {
 namespace {
@@ -73,6 +74,16 @@ TEST_P(MainWindowOnScreen, ScalesByTheRuleAndKeepsTheRightColumnAtTheEdge) {
   }
   // The smooth buttons are neither plain nor picture buttons: only scaled.
   EXPECT_EQ(widget("ButtonABRIR")->font().pointSize(), std::max(1, scaled(10)));
+
+  // The stop-codon legend stands just under the display, at its left edge,
+  // inside what the window scrolls to, and on the screen of a maximised window.
+  const QRect display = widget("RichEditProt")->geometry();
+  const QRect legend = widget("Label2")->geometry();
+  EXPECT_EQ(legend.left(), display.left());
+  EXPECT_EQ(legend.top(), display.bottom() + 1 + form3::kLegendGap);
+  EXPECT_LE(legend.bottom(), form.client()->minimumHeight());
+  form.setGeometry(0, 0, screen.width, screen.height);
+  EXPECT_LE(widget("Label2")->mapTo(&form, legend.bottomRight() - legend.topLeft()).y(), screen.height);
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, MainWindowOnScreen, testing::ValuesIn(kScreens), [](const auto& param) {
