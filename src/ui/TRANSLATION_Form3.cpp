@@ -207,6 +207,21 @@ void TForm3::applyLanguage(bool toSpanish) {
   QFont selectedFont = ui_.BtnSelectedText->font();
   selectedFont.setPointSize(10);
   ui_.BtnSelectedText->setFont(selectedFont);
+  fitLabelCaptions();
+}
+
+void TForm3::fitLabelCaptions() {
+  // On the smallest screens a caption may be wider than its coloured button;
+  // its letters then stand a little closer, at the same size, so it stays whole.
+  constexpr int kBorder = 1;  // the style sheet's border of plain buttons; they have no side padding
+  for (Button* button : {ui_.BtnLabelStops, ui_.BtnLabelMet}) {
+    QFont font = button->font();
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    const int room = button->width() - 2 * kBorder;
+    const int needed = QFontMetrics(font).horizontalAdvance(button->text());
+    if (needed > room) font.setLetterSpacing(QFont::PercentageSpacing, std::max(75.0, 100.0 * room / needed));
+    button->setFont(font);
+  }
 }
 
 void TForm3::ButtonUpButtons() {

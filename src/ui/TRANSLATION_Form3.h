@@ -98,6 +98,7 @@ class TForm3 : public Form {
   // its first record's sequence, and the user is told what was left out.
   void pasteSequence(const QString& pasted);
   void applyLanguage(bool spanish);
+  void fitLabelCaptions();
   // Puts the stop-codon legend just under the display, at its left edge.
   void placeLegend();
   // The size the laid-out controls take: the window scrolls below it.

@@ -38,6 +38,8 @@ class Form;
   X(Label, Label17)                         \
   X(Label, LabelIdioma)                     \
   X(ListBox, ListBox1)                      \
+  X(Button, BtnLabelStops)                  \
+  X(Button, BtnLabelMet)                    \
   X(BitBtn, BitGraphic)                     \
   X(BitBtn, BitOpenORF)                     \
   X(BitBtn, BitOPENFILE)                    \
