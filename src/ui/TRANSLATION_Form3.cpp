@@ -782,7 +782,8 @@ void TForm3::ButtonCERRAR() { close(); }
 
 void TForm3::ButtonPRINT() {
   if (!platform::desktop().printerInstalled()) showMessage(form3::kNoPrinter);
-  if (!platform::desktop().printDialog(this)) return;
+  const platform::PrintDialogSetup setup{form3::kPrintFirstPage, form3::kPrintLastPage, true, true};
+  if (!platform::desktop().printDialog(this, setup)) return;
   platform::RichEdit* display = ui_.RichEditProt;
   platform::RichEdit* buffer = ui_.RPrint;
   buffer->setText(QString());

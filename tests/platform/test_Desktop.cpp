@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPrintDialog>
+#include <QPrinter>
 #include <memory>
 #include <stdexcept>
 
@@ -20,6 +22,21 @@ TEST(Desktop, WithoutOneSetAtStartUpAskingForItFailsClearly) {
     EXPECT_NE(std::string(error.what()).find("setDesktop"), std::string::npos) << error.what();
   }
   setDesktop(std::make_unique<QtDesktop>());
+}
+
+TEST(Desktop, PrintDialogOffersWhatTheSetupAsksFor) {
+  QPrinter printer;
+  QPrintDialog plain(&printer);
+  const QAbstractPrintDialog::PrintDialogOptions qtDefaults = plain.options();
+  setUpPrintDialog(plain, {});
+  EXPECT_EQ(plain.options(), qtDefaults);
+
+  QPrintDialog dialog(&printer);
+  setUpPrintDialog(dialog, {1, 1000, true, true});
+  EXPECT_EQ(dialog.minPage(), 1);
+  EXPECT_EQ(dialog.maxPage(), 1000);
+  EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintPageRange));
+  EXPECT_TRUE(dialog.testOption(QAbstractPrintDialog::PrintSelection));
 }
 
 }  // namespace
