@@ -42,7 +42,9 @@ extern const MessageDesign kTranslateFirstForGraph;
 extern const MessageDesign kTranslateFirstForOrf;
 extern const MessageDesign kNoPrinter;
 
-inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
+inline constexpr const char* kFileFilter =
+    "Bexalo (*.BXL)|*.BXL|Text|*.txt|Sequences (FASTA, GenBank, EMBL)|*.fasta;*.fa;*.fna;*.ffn;*.gb;*.gbk;*.embl|"
+    "All Files|*.*";
 // Pixels between the display's lower edge and the stop-codon legend under it.
 inline constexpr int kLegendGap = 3;
 // The print dialog: pages 1 to 1000, with the page-range and selection

@@ -24,6 +24,20 @@ TEST(Desktop, WithoutOneSetAtStartUpAskingForItFailsClearly) {
   setDesktop(std::make_unique<QtDesktop>());
 }
 
+// Qt's open dialog takes the patterns from the last parentheses of each entry:
+// a name that already shows them keeps them once.
+TEST(Desktop, FileFiltersShowEachEntryOnceWithItsPatterns) {
+  const struct {
+    const char* filter;
+    const char* qt;
+  } cases[] = {
+      {"Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*", "Bexalo (*.BXL);;Text (*.txt);;All Files (*.*)"},
+      {"Sequences (FASTA, GenBank, EMBL)|*.fasta;*.gb;*.embl", "Sequences (FASTA, GenBank, EMBL) (*.fasta *.gb *.embl)"},
+      {"Two (*.a *.b)|*.a;*.b", "Two (*.a *.b)"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(qtFileFilter(QString::fromUtf8(c.filter)), QString::fromUtf8(c.qt)) << c.filter;
+}
+
 TEST(Desktop, PrintDialogOffersWhatTheSetupAsksFor) {
   QPrinter printer;
   QPrintDialog plain(&printer);
