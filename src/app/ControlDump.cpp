@@ -53,14 +53,28 @@ class Lines {
   QStringList lines_;
 };
 
+// Whether the user sees the whole widget now: shown, and not cut off by the
+// window's edge, a scrolled-away part of the window or the panel it stands on.
+bool inView(const QWidget* widget) {
+  if (!widget->isVisible()) return false;
+  const QWidget* window = widget->window();
+  const QRect whole(widget->mapTo(window, QPoint()), widget->size());
+  QRect seen = whole;
+  for (const QWidget* outer = widget->parentWidget(); outer && outer != window; outer = outer->parentWidget())
+    seen &= QRect(outer->mapTo(window, QPoint()), outer->size());
+  seen &= window->rect();
+  return seen == whole;
+}
+
 void dumpRichEdit(Lines& out, platform::RichEdit& edit) {
   out.add(QStringLiteral("text"), quoteScriptText(edit.text()));
   QWidget* view = edit.view();
   out.add(QStringLiteral("visible"), flag(view && view->isVisibleTo(view->parentWidget())));
   out.add(QStringLiteral("enabled"), flag(!view || !view->testAttribute(Qt::WA_Disabled)));
-  if (view)
+  if (view) {
     out.addGeometry(view->geometry(), edit.textFont());
-  else
+    out.add(QStringLiteral("in-view"), flag(inView(view)));
+  } else
     out.add(QStringLiteral("font-size"), fontSize(edit.textFont()));
   out.add(QStringLiteral("selstart"), QString::number(edit.selStart()));
   out.add(QStringLiteral("sellength"), QString::number(edit.selLength()));
@@ -91,6 +105,7 @@ void dumpWidget(Lines& out, QWidget* w) {
     out.add(QStringLiteral("font-bold"), flag(w->font().bold()));
     out.add(QStringLiteral("font-color"), w->palette().color(w->foregroundRole()).name(QColor::HexRgb).toUpper());
   }
+  out.add(QStringLiteral("in-view"), flag(inView(w)));
   if (auto* bar = qobject_cast<QProgressBar*>(w)) out.add(QStringLiteral("position"), QString::number(bar->value()));
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     const bool selected = edit->hasSelectedText();

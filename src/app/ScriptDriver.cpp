@@ -5,12 +5,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QScrollArea>
 
 #include "app/ControlDump.h"
 #include "platform/RichEdit.h"
@@ -109,6 +112,10 @@ std::span<const ScriptDriver::Verb> ScriptDriver::verbs() {
       {"print-dir", "print-dir \"DIR\"", 1, 1, &ScriptDriver::printDir},
       {"printer", "printer installed|none", 1, 1, &ScriptDriver::printer},
       {"clipboard", "clipboard \"text\"", 1, 1, &ScriptDriver::clipboard},
+      {"clipboard-file", "clipboard-file \"file\"", 1, 1, &ScriptDriver::clipboardFile},
+      {"popup", "popup Form.Control", 1, 1, &ScriptDriver::popup},
+      {"resize", "resize Form WIDTH HEIGHT", 3, 3, &ScriptDriver::resize},
+      {"reveal", "reveal Form.Control", 1, 1, &ScriptDriver::reveal},
       {"dump", "dump Form.Control | dump Form", 1, 1, &ScriptDriver::dump},
       {"dump-state", "dump-state workspace|orf|graph", 1, 1, &ScriptDriver::dumpState},
       {"dump-clipboard", "dump-clipboard", 0, 0, &ScriptDriver::dumpClipboard},
@@ -246,6 +253,61 @@ void ScriptDriver::printer(const std::vector<Word>& words) {
 }
 
 void ScriptDriver::clipboard(const std::vector<Word>& words) { desktop_.setClipboardText(quotedText(words[1], "the text")); }
+
+// The text of a file, as copied from an editor that shows it, UTF-8.
+void ScriptDriver::clipboardFile(const std::vector<Word>& words) {
+  QFile file(quotedText(words[1], "the file"));
+  if (!file.open(QIODevice::ReadOnly))
+    throw ScriptError(QStringLiteral("cannot read %1: %2").arg(words[1].text, file.errorString()));
+  desktop_.setClipboardText(QString::fromUtf8(file.readAll()));
+}
+
+// A right-click on the control: it takes the focus, as a click gives it, and
+// its pop-up menu opens. The line lists the items as the user sees them, the
+// greyed ones marked; the menu is then closed without a choice.
+void ScriptDriver::popup(const std::vector<Word>& words) {
+  QWidget* widget = widgetOf(controlOf(words[1]));
+  if (!widget) throw ScriptError(QStringLiteral("%1 has no pop-up menu").arg(words[1].text));
+  // A menu closed just before hands the activation back only once events run.
+  widget->window()->activateWindow();
+  QCoreApplication::processEvents();
+  widget->setFocus(Qt::MouseFocusReason);
+  // The click lands on whatever is drawn there: a scrolling edit's viewport, say.
+  const QPoint centre = widget->rect().center();
+  QWidget* under = widget->childAt(centre);
+  if (!under) under = widget;
+  QContextMenuEvent event(QContextMenuEvent::Mouse, under->mapFrom(widget, centre), widget->mapToGlobal(centre));
+  QApplication::sendEvent(under, &event);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  if (!menu) throw ScriptError(QStringLiteral("%1 opened no pop-up menu").arg(words[1].text));
+  QStringList items;
+  for (QAction* action : menu->actions()) {
+    const QString caption = action->isSeparator() ? QStringLiteral("-") : quoteScriptText(ui::Form::captionOf(action));
+    items << (action->isEnabled() ? caption : caption + QStringLiteral(" (greyed)"));
+  }
+  out_(QStringLiteral("popup %1: %2").arg(menu->objectName(), items.join(QStringLiteral(", "))));
+  menu->close();
+  // As on a desktop, the window is active again once its menu is gone.
+  widget->window()->activateWindow();
+  QCoreApplication::processEvents();
+}
+
+// The user makes the window smaller or larger than the screen it was laid out for.
+void ScriptDriver::resize(const std::vector<Word>& words) {
+  const Target target = resolve(words[1].text);
+  if (target.control) throw ScriptError(QStringLiteral("resize takes a window, not a control"));
+  const int width = number(words[2], "WIDTH"), height = number(words[3], "HEIGHT");
+  if (width <= 0 || height <= 0) throw ScriptError(QStringLiteral("a window needs a width and a height above 0"));
+  target.window->resize(width, height);
+}
+
+// The user scrolls the window until the control is in view, where it can.
+void ScriptDriver::reveal(const std::vector<Word>& words) {
+  QWidget* widget = widgetOf(controlOf(words[1]));
+  if (!widget) throw ScriptError(QStringLiteral("%1 has no place on the window").arg(words[1].text));
+  for (QWidget* outer = widget->parentWidget(); outer; outer = outer->parentWidget())
+    if (auto* area = qobject_cast<QScrollArea*>(outer)) return area->ensureWidgetVisible(widget, 0, 0);
+}
 
 void ScriptDriver::dump(const std::vector<Word>& words) {
   const Target target = resolve(words[1].text);

@@ -56,6 +56,10 @@ class ScriptDriver {
   void printDir(const std::vector<Word>& words);
   void printer(const std::vector<Word>& words);
   void clipboard(const std::vector<Word>& words);
+  void clipboardFile(const std::vector<Word>& words);
+  void popup(const std::vector<Word>& words);
+  void resize(const std::vector<Word>& words);
+  void reveal(const std::vector<Word>& words);
   void dump(const std::vector<Word>& words);
   void dumpState(const std::vector<Word>& words);
   void dumpClipboard(const std::vector<Word>& words);

@@ -29,7 +29,9 @@ QString qtFileFilter(const QString& filter) {
   QStringList entries;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
     const QString patterns = QString(parts[i + 1]).replace(';', ' ');
-    entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    const QString shown = QStringLiteral("(%1)").arg(patterns);
+    // A name that already shows its patterns ("Bexalo (*.BXL)") keeps them once.
+    entries << (parts[i].endsWith(shown) ? parts[i] : QStringLiteral("%1 %2").arg(parts[i], shown));
   }
   return entries.join(QStringLiteral(";;"));
 }

@@ -19,6 +19,16 @@ enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No, Cancel };
 enum class Orientation { Portrait, Landscape };
 
+// What a print dialog offers besides the printer and copies: page numbers to
+// choose from (none when lastPage is 0), a page range, the selection.
+struct PrintDialogSetup {
+  int firstPage = 0;
+  int lastPage = 0;
+  bool pageRange = false;
+  bool selection = false;
+  bool operator==(const PrintDialogSetup&) const = default;
+};
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -29,8 +39,9 @@ class Desktop {
   virtual std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
   // Whether any printer is set up on this desktop.
   virtual bool printerInstalled() const = 0;
-  // The print dialog; true when the user confirms.
-  virtual bool printDialog(QWidget* parent) = 0;
+  // The print dialog, set up as asked; true when the user confirms.
+  virtual bool printDialog(QWidget* parent, const PrintDialogSetup& setup) = 0;
+  bool printDialog(QWidget* parent) { return printDialog(parent, PrintDialogSetup{}); }
   // Prints lines of text in one font, page after page, as a titled document.
   virtual void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) = 0;
   // Prints one picture, scaled to the page width.

@@ -44,8 +44,15 @@ QPrinter& QtDesktop::printer() {
 
 bool QtDesktop::printerInstalled() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
 
-bool QtDesktop::printDialog(QWidget* parent) {
+void setUpPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& setup) {
+  if (setup.lastPage > 0) dialog.setMinMax(setup.firstPage, setup.lastPage);
+  if (setup.pageRange) dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+  if (setup.selection) dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+}
+
+bool QtDesktop::printDialog(QWidget* parent, const PrintDialogSetup& setup) {
   QPrintDialog dialog(&printer(), parent);
+  setUpPrintDialog(dialog, setup);
   return dialog.exec() == QDialog::Accepted;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Desktop.h"
 
+class QPrintDialog;
 class QPrinter;
 
 namespace bxl::platform {
@@ -15,7 +16,8 @@ class QtDesktop : public Desktop {
   Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
   bool printerInstalled() const override;
-  bool printDialog(QWidget* parent) override;
+  using Desktop::printDialog;
+  bool printDialog(QWidget* parent, const PrintDialogSetup& setup) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;
@@ -30,5 +32,9 @@ class QtDesktop : public Desktop {
   QPrinter& printer();
   std::unique_ptr<QPrinter> printer_;
 };
+
+// Offers what the setup asks for in Qt's print dialog; it only adds choices, so
+// a caller that asks for none gets the dialog as Qt makes it.
+void setUpPrintDialog(QPrintDialog& dialog, const PrintDialogSetup& setup);
 
 }  // namespace bxl::platform

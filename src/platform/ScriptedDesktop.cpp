@@ -66,7 +66,14 @@ std::optional<QString> ScriptedDesktop::openFile(QWidget*, const QString& filter
   return std::nullopt;
 }
 
-bool ScriptedDesktop::printDialog(QWidget*) {
+bool ScriptedDesktop::printDialog(QWidget*, const PrintDialogSetup& setup) {
+  if (setup != PrintDialogSetup{}) {
+    QStringList offers;
+    if (setup.lastPage > 0) offers << QStringLiteral("pages %1 to %2").arg(setup.firstPage).arg(setup.lastPage);
+    if (setup.pageRange) offers << QStringLiteral("page range");
+    if (setup.selection) offers << QStringLiteral("selection");
+    log_ << QStringLiteral("print-dialog-setup ") + offers.join(QStringLiteral(", "));
+  }
   const auto answer = take();
   const bool ok = answer && !answer->isPath && answer->text == QLatin1String("OK");
   if (!ok && (!answer || answer->isPath || answer->text != QLatin1String("Cancel")))

@@ -27,7 +27,9 @@ class ScriptedDesktop : public Desktop {
   Answer message(QWidget* parent, const QString& caption, const QString& text, Buttons buttons) override;
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
   bool printerInstalled() const override { return printerInstalled_; }
-  bool printDialog(QWidget* parent) override;
+  using Desktop::printDialog;
+  // Logs the setup on a line of its own before the answer, when it offers anything.
+  bool printDialog(QWidget* parent, const PrintDialogSetup& setup) override;
   void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;

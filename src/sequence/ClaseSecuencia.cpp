@@ -161,7 +161,7 @@ void ClaseSecuencia::Clasificar(std::string_view text) {
 std::vector<std::size_t> unusablePositions(std::string_view text) {
   std::vector<std::size_t> positions;
   for (std::size_t i = 0; i < text.size(); ++i)
-    if (!isNucleotideLetter(text[i]) && !isLayoutCharacter(text[i])) positions.push_back(i);
+    if (!isNucleotideLetter(text[i]) && text[i] != '\n' && text[i] != '\r') positions.push_back(i);
   return positions;
 }
 

@@ -45,9 +45,11 @@ struct ClaseSecuencia {
   std::string Invertir(std::string_view text);
 };
 
-// Positions (0-based, one per byte) of the characters that keep a text from
-// being a nucleotide sequence: everything except A, C, G, T, U in either case
-// and the numbering and layout characters that LimpiarTexto drops.
+// Positions (0-based, one per byte) of the characters the editor marks red
+// when its text is unusable: everything except A, C, G, T, U in either case
+// and the line breaks. Blanks, digits, tabs, bars and dots are marked too,
+// though cleaning would drop them: the user sees every character that is not
+// a base.
 std::vector<std::size_t> unusablePositions(std::string_view text);
 
 }  // namespace bxl

@@ -16,7 +16,10 @@ FindDialog::FindDialog(QWidget* parent)
   setModal(false);
   auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   auto* layout = new QGridLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Fi&nd what:"), this), 0, 0);
+  // With the text field as its buddy, "&n" is the label's shortcut, not a plain "&".
+  auto* label = new QLabel(QStringLiteral("Fi&nd what:"), this);
+  label->setBuddy(text_);
+  layout->addWidget(label, 0, 0);
   layout->addWidget(text_, 0, 1);
   layout->addWidget(next_, 0, 2);
   layout->addWidget(wholeWord_, 1, 0, 1, 2);

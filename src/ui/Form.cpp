@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
 
 #include "platform/Desktop.h"
 #include "platform/Scaling.h"
@@ -276,6 +277,20 @@ void Form::runGuarded(const std::function<void()>& command) {
     platform::desktop().showException(this, QString::fromUtf8(error.what()));
   }
 }
+
+void Form::scrollWhenSmaller() {
+  auto* area = new QScrollArea(this);
+  area->setObjectName(QStringLiteral("clientScroll"));
+  area->setFrameShape(QFrame::NoFrame);
+  // The client fills the window when the window is larger, and keeps its
+  // extent, with scroll bars, when it is smaller.
+  area->setWidgetResizable(true);
+  takeCentralWidget();
+  area->setWidget(client_);
+  setCentralWidget(area);
+}
+
+void Form::setClientExtent(QSize extent) { client_->setMinimumSize(extent); }
 
 void Form::closeEvent(QCloseEvent* event) {
   forget(this);

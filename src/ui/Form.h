@@ -86,6 +86,12 @@ class Form : public QMainWindow {
 
   void closeEvent(QCloseEvent* event) override;
 
+  // Puts the client area in a scroll area: when the window is smaller than
+  // its laid-out controls, scroll bars bring every control within reach.
+  void scrollWhenSmaller();
+  // The size the laid-out controls take; below it the client scrolls.
+  void setClientExtent(QSize extent);
+
  private:
   QString formClass_;
   QWidget* client_;

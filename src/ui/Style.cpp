@@ -39,6 +39,13 @@ bxl--ui--BitBtn, bxl--ui--Button {
 }
 bxl--ui--BitBtn:hover, bxl--ui--Button:hover { border-color: #6f9bd1; background: #f2f7fd; }
 bxl--ui--BitBtn:pressed, bxl--ui--Button:pressed { background: #dce8f6; }
+bxl--ui--Button#BtnLabelStops, bxl--ui--Button#BtnLabelMet { color: white; padding: 0px; }
+bxl--ui--Button#BtnLabelStops { background: #d00000; border-color: #8f0000; }
+bxl--ui--Button#BtnLabelStops:hover { background: #e01b1b; border-color: #8f0000; }
+bxl--ui--Button#BtnLabelStops:pressed { background: #a80000; }
+bxl--ui--Button#BtnLabelMet { background: #008000; border-color: #005400; }
+bxl--ui--Button#BtnLabelMet:hover { background: #119411; border-color: #005400; }
+bxl--ui--Button#BtnLabelMet:pressed { background: #006400; }
 QTextEdit, QLineEdit, QListView { border: 1px solid #c3d1e2; border-radius: 3px; background: white; }
 bxl--ui--Panel { background: #f3f7fc; border: 1px solid #c6d6ea; border-radius: 6px; }
 bxl--ui--Panel#Panel20 { background: #f6f9fd; border: none; border-left: 1px solid #dbe5f1; border-radius: 0; }

@@ -6,10 +6,12 @@
 #include <QStyle>
 
 #include "platform/Desktop.h"
+#include "platform/Scaling.h"
 #include "platform/richtext/FormatRuns.h"
 #include "platform/Text8.h"
 #include "sequence/Ansi.h"
 #include "sequence/ExampleSequence.h"
+#include "sequence/Records.h"
 #include "sequence/SequenceFile.h"
 #include "translation/Display.h"
 #include "translation/Pipeline.h"
@@ -25,6 +27,7 @@ namespace bxl::ui {
 TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   using namespace form3;
   setObjectName(QStringLiteral("TForm3"));
+  scrollWhenSmaller();
   QFont windowFont(QString::fromLatin1(kWindowFont.family));
   windowFont.setPixelSize(kWindowFont.size);
   setFont(windowFont);
@@ -106,6 +109,8 @@ TForm3::TForm3(QWidget* parent) : Form(QStringLiteral("TForm3"), parent) {
   for (const auto& [name, method] : commands) bindCommand(QString::fromLatin1(name), [this, method] { (this->*method)(); });
 
   ui_.FindDialog1->onFind = [this] { runGuarded([this] { FindDialog1Find(); }); };
+  connect(ui_.PopupMenu1, &QMenu::aboutToShow, this, &TForm3::popupMenuOpening);
+  connect(ui_.PopupMenu1, &QMenu::aboutToHide, this, &TForm3::popupMenuClosed);
 
   runGuarded([this] { FormCreate(); });
 }
@@ -155,8 +160,29 @@ void TForm3::BtnPANTALLA() {
   ui_.Label2->setVisible(false);
   ui_.Panel8->move(ui_.ButtonEDITAR->x() - ui_.Panel8->width(), ui_.Panel8->y());
   ui_.Bevel1->resize(w, ui_.Bevel1->height());
+  placeLegend();
+  setClientExtent(laidOutSize());
   ui_.LabelIdioma->setText(QStringLiteral("En"));
   ButtonIDIOMA();
+}
+
+void TForm3::placeLegend() {
+  // Under the display, at its left edge: the design leaves the display short
+  // enough for the legend to fit below it, so the legend covers no line.
+  const QRect display = ui_.RichEditProt->view()->geometry();
+  ui_.Label2->adjustSize();
+  ui_.Label2->move(display.left(), display.bottom() + 1 + form3::kLegendGap);
+}
+
+QSize TForm3::laidOutSize() const {
+  // The right-hand column is as tall as the screen, so what counts there is
+  // its lowest button; the panel of internal commands is never shown.
+  QRect extent;
+  for (QWidget* control : client()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!platform::isControl(control) || control == ui_.Panel9) continue;
+    extent |= control == ui_.Panel20 ? control->childrenRect().translated(control->pos()) : control->geometry();
+  }
+  return {extent.right() + 1, extent.bottom() + 1};
 }
 
 void TForm3::ButtonIDIOMA() {
@@ -181,6 +207,21 @@ void TForm3::applyLanguage(bool toSpanish) {
   QFont selectedFont = ui_.BtnSelectedText->font();
   selectedFont.setPointSize(10);
   ui_.BtnSelectedText->setFont(selectedFont);
+  fitLabelCaptions();
+}
+
+void TForm3::fitLabelCaptions() {
+  // On the smallest screens a caption may be wider than its coloured button;
+  // its letters then stand a little closer, at the same size, so it stays whole.
+  constexpr int kBorder = 1;  // the style sheet's border of plain buttons; they have no side padding
+  for (Button* button : {ui_.BtnLabelStops, ui_.BtnLabelMet}) {
+    QFont font = button->font();
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    const int room = button->width() - 2 * kBorder;
+    const int needed = QFontMetrics(font).horizontalAdvance(button->text());
+    if (needed > room) font.setLetterSpacing(QFont::PercentageSpacing, std::max(75.0, 100.0 * room / needed));
+    button->setFont(font);
+  }
 }
 
 void TForm3::ButtonUpButtons() {
@@ -358,14 +399,16 @@ void TForm3::BitOPENFILE() {
     return;
   }
   // The sequence in the editor is replaced only when the user agrees; a No
-  // keeps the window exactly as it was.
+  // keeps the window exactly as it was. Over an empty editor there is nothing
+  // to clear, so the editing panel and the result title stay as they are.
   platform::RichEdit* editor = ui_.RichEdit1;
-  if (editor->length() > 0 && !agreesToClear()) return;
+  const bool clearing = editor->length() > 0;
+  if (clearing && !agreesToClear()) return;
 
   ui_.Panel1->setVisible(false);
   ButtonUpButtons();
   ui_.Label2->setVisible(false);
-  clearWorkspace();
+  if (clearing) clearWorkspace();
   ui_.Edit6->setText(*path);
   ui_.Edit6->setVisible(true);
   QStringList lines;
@@ -666,25 +709,55 @@ void TForm3::FindDialog1Find() {
 
 bool TForm3::editorHasFocus() const { return ui_.RichEdit1->view()->hasFocus(); }
 
+platform::RichEdit* TForm3::focusedTextSource() const {
+  if (editorHasFocus()) return ui_.RichEdit1;
+  if (ui_.RichEditProt->view()->hasFocus()) return ui_.RichEditProt;
+  return nullptr;
+}
+
+void TForm3::popupMenuOpening() {
+  // Over the display, which takes no text in, cutting and pasting are offered greyed out.
+  const bool overDisplay = ui_.RichEditProt->view()->hasFocus();
+  for (QAction* item : {ui_.Cut3, ui_.Paste3}) item->setEnabled(!overDisplay);
+}
+
+void TForm3::popupMenuClosed() {
+  // The items' shortcuts work through the menu: they must not stay greyed for the editor.
+  for (QAction* item : {ui_.Cut3, ui_.Paste3}) item->setEnabled(true);
+}
+
 void TForm3::Cut3() {
   if (editorHasFocus()) ui_.RichEdit1->cutToClipboard();
 }
 
+// The display's text is copied as plain text, through the rich edit's own
+// selection, whatever keeps the display's text.
 void TForm3::Copy3() {
-  if (editorHasFocus()) ui_.RichEdit1->copyToClipboard();
+  if (platform::RichEdit* source = focusedTextSource()) source->copyToClipboard();
 }
 
 void TForm3::SelectAll3() {
-  if (editorHasFocus()) ui_.RichEdit1->selectAll();
+  if (platform::RichEdit* source = focusedTextSource()) source->selectAll();
 }
 
 void TForm3::Paste3() {
   if (!editorHasFocus()) return;
   ui_.AdvSmoothLabel7->setVisible(false);
   platform::RichEdit* editor = ui_.RichEdit1;
-  editor->pasteFromClipboard();
+  pasteSequence(platform::desktop().clipboardText());
   workspace_.SecuenciaTrabajo = platform::toAnsi(editor->text());
   TipoSecuencia();
+}
+
+void TForm3::pasteSequence(const QString& pasted) {
+  platform::RichEdit* editor = ui_.RichEdit1;
+  // A FASTA record or a GenBank or EMBL entry gives only its first sequence:
+  // the letters of a header or an annotation would become bases otherwise.
+  const RecordText records = recogniseRecords(platform::toAnsi(pasted));
+  if (records.format == RecordFormat::None) return editor->replaceSelection(pasted);
+  editor->replaceSelection(platform::fromAnsi(records.first.sequence));
+  const std::string what = recordMessage(records.format, records.records, RecordSource::Paste, spanish() ? "Es" : "En");
+  if (!what.empty()) platform::desktop().message(this, QStringLiteral("BeXalo"), platform::fromAnsi(what), platform::Buttons::Ok);
 }
 
 // --- Windows and printing -------------------------------------------------------------
@@ -711,7 +784,8 @@ void TForm3::ButtonCERRAR() { close(); }
 
 void TForm3::ButtonPRINT() {
   if (!platform::desktop().printerInstalled()) showMessage(form3::kNoPrinter);
-  if (!platform::desktop().printDialog(this)) return;
+  const platform::PrintDialogSetup setup{form3::kPrintFirstPage, form3::kPrintLastPage, true, true};
+  if (!platform::desktop().printDialog(this, setup)) return;
   platform::RichEdit* display = ui_.RichEditProt;
   platform::RichEdit* buffer = ui_.RPrint;
   buffer->setText(QString());

@@ -87,9 +87,22 @@ class TForm3 : public Form {
   // Marks every match of the pattern in the display; returns how many.
   std::size_t markInDisplay(const QString& pattern, const QColor& color);
   void toggleStatus(QLabel* status, const QString& caption);
-  // Whether the sequence editor has the keyboard focus: the clipboard commands act only then.
+  // Whether the sequence editor has the keyboard focus: Cut and Paste act only then.
   bool editorHasFocus() const;
+  // The rich edit that Copy and Select All act on: the sequence editor or the
+  // display, whichever has the keyboard focus; nullptr for neither.
+  platform::RichEdit* focusedTextSource() const;
+  void popupMenuOpening();
+  void popupMenuClosed();
+  // Puts pasted text at the editor's caret; of a text in a record format, only
+  // its first record's sequence, and the user is told what was left out.
+  void pasteSequence(const QString& pasted);
   void applyLanguage(bool spanish);
+  void fitLabelCaptions();
+  // Puts the stop-codon legend just under the display, at its left edge.
+  void placeLegend();
+  // The size the laid-out controls take: the window scrolls below it.
+  QSize laidOutSize() const;
   void showResultTitle(const QString& title);
   void caretToStartOfResults();
   void markUnusableCharacters();

@@ -2,6 +2,7 @@
 // The main window's controls as typed pointers, looked up once after the
 // window is built, so commands name a control as a member: a misspelt name
 // does not compile, and a control missing from the design fails at creation.
+#include <QAction>
 #include <QMenu>
 
 #include "platform/RichEdit.h"
@@ -22,6 +23,7 @@ class Form;
   X(Panel, Panel5)                          \
   X(Panel, Panel8)                          \
   X(Panel, Panel20)                         \
+  X(Panel, Panel9)                          \
   X(Bevel, Bevel1)                          \
   X(Edit, Edit6)                            \
   X(platform::RichEdit, RichEdit1)          \
@@ -36,6 +38,8 @@ class Form;
   X(Label, Label17)                         \
   X(Label, LabelIdioma)                     \
   X(ListBox, ListBox1)                      \
+  X(Button, BtnLabelStops)                  \
+  X(Button, BtnLabelMet)                    \
   X(BitBtn, BitGraphic)                     \
   X(BitBtn, BitOpenORF)                     \
   X(BitBtn, BitOPENFILE)                    \
@@ -56,7 +60,9 @@ class Form;
   X(QMenu, MainMenu1)                       \
   X(QMenu, MainMenuEs)                      \
   X(QMenu, PopupMenu1)                      \
-  X(QMenu, PopupMenuEs)
+  X(QMenu, PopupMenuEs)                     \
+  X(QAction, Cut3)                          \
+  X(QAction, Paste3)
 
 struct Form3Controls {
 #define BXL_FORM3_MEMBER(Type, name) Type* name = nullptr;

@@ -28,10 +28,12 @@ constexpr std::array kControlTable = {
     ControlDesign{"Bevel1", Kind::Bevel, nullptr, "", 0, 89, 1017, 1, kWindow, true},
     ControlDesign{"Edit6", Kind::Edit, nullptr, "", 8, 96, 963, 26, kPath, false},
     ControlDesign{"RichEdit1", Kind::RichEdit, nullptr, "", 8, 128, 963, 105, kSequence, true, "wrap,scroll-both"},
-    ControlDesign{"RichEditProt", Kind::RichEdit, nullptr, "", 8, 276, 963, 470, kSequence, true,
+    // The display ends 32 pixels higher than the window's lowest line, so the
+    // stop-codon legend stands under it rather than over its last lines.
+    ControlDesign{"RichEditProt", Kind::RichEdit, nullptr, "", 8, 276, 963, 438, kSequence, true,
                   "scroll-vertical-always,keep-selection,no-return"},
     ControlDesign{"ProgressBar1", Kind::ProgressBar, nullptr, "", 8, 405, 961, 26, kWindow, false},
-    ControlDesign{"Label2", Kind::Label, nullptr, "*= stop codon", 8, 674, 0, 0, kLegend, false},
+    ControlDesign{"Label2", Kind::Label, nullptr, "*= stop codon", 8, 717, 0, 0, kLegend, false},
 
     // Never shown: state captions, the file's lines, text holders and the
     // internal command buttons that commands run one another through.

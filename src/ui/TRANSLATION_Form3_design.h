@@ -42,7 +42,15 @@ extern const MessageDesign kTranslateFirstForGraph;
 extern const MessageDesign kTranslateFirstForOrf;
 extern const MessageDesign kNoPrinter;
 
-inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
+inline constexpr const char* kFileFilter =
+    "Bexalo (*.BXL)|*.BXL|Text|*.txt|Sequences (FASTA, GenBank, EMBL)|*.fasta;*.fa;*.fna;*.ffn;*.gb;*.gbk;*.embl|"
+    "All Files|*.*";
+// Pixels between the display's lower edge and the stop-codon legend under it.
+inline constexpr int kLegendGap = 3;
+// The print dialog: pages 1 to 1000, with the page-range and selection
+// choices offered; whatever is chosen there, the whole display is printed.
+inline constexpr int kPrintFirstPage = 1;
+inline constexpr int kPrintLastPage = 1000;
 
 struct HintDesign {
   const char* control;

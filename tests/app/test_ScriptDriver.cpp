@@ -54,6 +54,11 @@ TEST_F(ScriptDriverTest, RefusesLinesItCannotCarryOut) {
       "pixel TForm3.RichEdit1 0 0",
       "grab TForm3.RichEdit1 \"x.png\"",
       "close TForm3.RichEdit1",
+      "resize TForm3.RichEdit1 100 100",
+      "resize TForm3 0 600",
+      "reveal TForm3",
+      "popup TForm3.Label1",
+      "clipboard-file \"no/such/file.fasta\"",
   };
   for (const char* line : bad) EXPECT_THROW(run(QString::fromLatin1(line)), ScriptError) << line;
   EXPECT_NO_THROW(run(QStringLiteral("   # a comment with \"an open quote")));

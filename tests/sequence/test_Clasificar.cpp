@@ -69,15 +69,16 @@ TEST(Clasificar, CaseAndStrandCanDescribeAnEarlierText) {
   EXPECT_EQ(s.Hebra, '1');
 }
 
-TEST(UnusablePositions, MarksOnlyWhatCleaningAndTheBasesDoNotAccountFor) {
+TEST(UnusablePositions, MarksEverythingButTheBasesAndLineBreaks) {
   const struct {
     std::string text;
     std::vector<std::size_t> positions;
   } cases[] = {
       {"ATGXXXGCC", {3, 4, 5}},
       {"acgu-acgu", {4}},
-      // Numbers, blanks, line breaks, tabs, bars and dots are dropped, not unusable.
-      {"1 atg\n61 tta|\xB7\tc\r\n", {}},
+      {"ATG AAA 1X", {3, 7, 8, 9}},
+      // Only line breaks stay unmarked; numbers, blanks, tabs, bars and dots are marked.
+      {"1 atg\n61 tta|\xB7\tc\r\n", {0, 1, 6, 7, 8, 12, 13, 14}},
       {"AT?G\nN*", {2, 5, 6}},  // '?' stands for a character the code page lacks
       {"\xE1tg", {0}},
       {"", {}},

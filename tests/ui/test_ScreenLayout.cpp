@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
 #include <memory>
 
 #include "platform/Desktop.h"
 #include "platform/Scaling.h"
 #include "platform/ScriptedDesktop.h"
 #include "ui/ScreenLayout.h"
+#include "ui/Style.h"
 #include "ui/TRANSLATION_Form3.h"
+#include "ui/TRANSLATION_Form3_design.h"
 
 namespace bxl::ui {
 namespace {
@@ -73,7 +78,60 @@ TEST_P(MainWindowOnScreen, ScalesByTheRuleAndKeepsTheRightColumnAtTheEdge) {
   }
   // The smooth buttons are neither plain nor picture buttons: only scaled.
   EXPECT_EQ(widget("ButtonABRIR")->font().pointSize(), std::max(1, scaled(10)));
+
+  // The stop-codon legend stands just under the display, at its left edge,
+  // inside what the window scrolls to, and on the screen of a maximised window.
+  const QRect display = widget("RichEditProt")->geometry();
+  const QRect legend = widget("Label2")->geometry();
+  EXPECT_EQ(legend.left(), display.left());
+  EXPECT_EQ(legend.top(), display.bottom() + 1 + form3::kLegendGap);
+  EXPECT_LE(legend.bottom(), form.client()->minimumHeight());
+  form.setGeometry(0, 0, screen.width, screen.height);
+  EXPECT_LE(widget("Label2")->mapTo(&form, legend.bottomRight() - legend.topLeft()).y(), screen.height);
 }
+
+// The label buttons carry their colours, red for stops and green for
+// methionines, with white captions that fit, in both languages and at every scale.
+class LabelButtonsOnScreen : public testing::TestWithParam<ScreenCase> {
+ protected:
+  void SetUp() override { applyStyle(*qApp); }
+  void TearDown() override { qApp->setStyleSheet(QString()); }
+};
+
+TEST_P(LabelButtonsOnScreen, ShowTheirColoursAndWholeCaptions) {
+  const ScreenCase& screen = GetParam();
+  platform::setDesktop(std::make_unique<platform::ScriptedDesktop>(QSize(screen.width, screen.height)));
+  TForm3 form;
+  const struct {
+    const char* name;
+    bool red;  // else green
+  } buttons[] = {{"BtnLabelStops", true}, {"BtnLabelMet", false}};
+  for (const char* language : {"BitEnglish", "BitEspanol"}) {
+    form.control<QAbstractButton>(QString::fromLatin1(language))->click();
+    for (const auto& b : buttons) {
+      auto* button = form.control<QPushButton>(QString::fromLatin1(b.name));
+      SCOPED_TRACE(std::string(b.name) + " " + language + " " + button->text().toStdString());
+      // Face pixels are of the face's hue; caption pixels are light, the face
+      // and its border dark, so the caption stands out even where it is tiny.
+      const QImage face = button->grab().toImage();
+      int ofFace = 0, light = 0;
+      for (int y = 0; y < face.height(); ++y)
+        for (int x = 0; x < face.width(); ++x) {
+          const QRgb pixel = face.pixel(x, y);
+          const int main = b.red ? qRed(pixel) : qGreen(pixel), other = b.red ? qGreen(pixel) : qRed(pixel);
+          ofFace += main > 2 * other && main > 2 * qBlue(pixel);
+          light += std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}) > 110;
+        }
+      EXPECT_GT(ofFace, face.width() * face.height() / 2);
+      EXPECT_GT(light, face.width() * face.height() / 50);
+      EXPECT_LE(QFontMetrics(button->font()).horizontalAdvance(button->text()), button->width() - 2);
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, LabelButtonsOnScreen, testing::ValuesIn(kScreens), [](const auto& param) {
+  return std::to_string(param.param.width) + "x" + std::to_string(param.param.height);
+});
 
 INSTANTIATE_TEST_SUITE_P(Screens, MainWindowOnScreen, testing::ValuesIn(kScreens), [](const auto& param) {
   return std::to_string(param.param.width) + "x" + std::to_string(param.param.height);

@@ -194,8 +194,10 @@ class SequenceView : public QAbstractScrollArea, public RichEdit {
     caret_ = to;
     viewport()->update();
   }
+  // The menu opens without a loop of its own: its items run as it closes,
+  // and whoever owns the menu can set its items up as it is about to show.
   void contextMenuEvent(QContextMenuEvent* event) override {
-    if (popup_) popup_->exec(event->globalPos());
+    if (popup_) popup_->popup(event->globalPos());
   }
 
   void keyPressEvent(QKeyEvent* event) override {
