@@ -1,13 +1,14 @@
 #include "sequence/SequenceFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <memory>
 #include <optional>
 #include <utility>
 
@@ -298,29 +299,91 @@ SequenceFile readSequenceFile(std::string_view name, std::string_view bytes) {
   return file;
 }
 
-OpenedSequenceFile openSequenceFile(const std::string& path) {
+namespace {
+
+// Closes a file descriptor when the reading ends, however it ends.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// The most bases `size` bytes can hold: one a byte, or one in two bytes
+// after a UTF-16 byte-order mark.
+std::uint64_t mostBases(std::uint64_t size, std::string_view start) {
+  const bool utf16 = start.size() == 2 && (start == "\xFF\xFE" || start == "\xFE\xFF");
+  return utf16 ? size / 2 : size;
+}
+
+// Whether a session with this many bases can be held; fills in why not.
+bool fits(std::uint64_t bases, const MemoryRoom& room, OpenedSequenceFile& opened) {
+  const auto refuse = [&](OpenedSequenceFile::Failure failure, std::uint64_t needed, std::uint64_t available) {
+    opened.failure = failure;
+    opened.needed = needed;
+    opened.available = available;
+    return false;
+  };
+  if (bases > kLongestSequence) return refuse(OpenedSequenceFile::Failure::TooLong, bases, kLongestSequence);
+  const auto least = room.least();
+  if (least && sessionBytes(bases) > *least) return refuse(OpenedSequenceFile::Failure::TooLarge, sessionBytes(bases), *least);
+  return true;
+}
+
+}  // namespace
+
+OpenedSequenceFile openSequenceFile(const std::string& path, const MemoryRoom& room) {
   OpenedSequenceFile opened;
-  const auto fail = [&opened](int error) {
-    opened.failure = OpenedSequenceFile::Failure::Unreadable;
+  const auto fail = [&opened](OpenedSequenceFile::Failure failure, int error) {
+    opened.failure = failure;
     opened.reason = std::strerror(error);
     return opened;
   };
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    opened.failure = OpenedSequenceFile::Failure::Folder;
+  const auto notRegular = [&opened] {
+    opened.failure = OpenedSequenceFile::Failure::NotRegularFile;
     return opened;
-  }
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return fail(errno);
+  };
+  // Looked at before it is opened: opening a named pipe would wait for a
+  // writer, and a device may act on being opened.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) != 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  if (!S_ISREG(named.st_mode)) return notRegular();
+  // Without waiting, and checked again, in case the path changed in between.
+  const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+  if (file.fd < 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  struct stat info {};
+  if (::fstat(file.fd, &info) != 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  if (!S_ISREG(info.st_mode)) return notRegular();
+
+  const auto read = [&file](char* into, std::size_t count) {
+    ssize_t got;
+    do got = ::read(file.fd, into, count);
+    while (got < 0 && errno == EINTR);
+    return got;
+  };
   std::string bytes;
-  // Room for the whole file up front, so a genome's bytes are not moved as the text grows.
-  if (const auto size = std::filesystem::file_size(path, ignored); !ignored) bytes.reserve(std::size_t(size));
   char chunk[1 << 16];
-  while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.append(chunk, got);
-  if (std::ferror(file.get())) return fail(errno);
+  const ssize_t first = read(chunk, 2);
+  if (first < 0) return fail(OpenedSequenceFile::Failure::ReadError, errno);
+  bytes.append(chunk, std::size_t(first));
+  const auto size = std::uint64_t(info.st_size);
+  if (!fits(mostBases(size, bytes), room, opened)) return opened;
+  // Room for the whole file up front, so a genome's bytes are not moved as the text grows.
+  bytes.reserve(std::size_t(size));
+  for (ssize_t got = first; got > 0;) {
+    got = read(chunk, sizeof chunk);
+    if (got < 0) return fail(OpenedSequenceFile::Failure::ReadError, errno);
+    bytes.append(chunk, std::size_t(got));
+    // A file that grows as it is read, or whose size the system does not
+    // tell (as under /proc), is held to the same bounds.
+    if (bytes.size() > size && !fits(mostBases(bytes.size(), std::string_view(bytes).substr(0, 2)), room, opened))
+      return opened;
+  }
   opened.document = readSequenceFile(path, bytes);
   return opened;
 }
+
+OpenedSequenceFile openSequenceFile(const std::string& path) { return openSequenceFile(path, memoryRoom()); }
 
 std::string sequenceFileMessage(const SequenceFile& file, std::string_view idioma) {
   const bool spanish = idioma == "Es";

@@ -339,22 +339,48 @@ void TForm3::BtnSelectedText() {
   ui_.ProgressBar1->setVisible(false);
 }
 
+namespace {
+
+struct FileRefusal {
+  const MessageDesign* message;
+  QStringList arguments;  // after the file's path
+};
+
+// Why an opened file is not loaded, or nothing when it is. Every refusal
+// comes before the clearing question, so the editor keeps its text.
+std::optional<FileRefusal> refusalOf(const OpenedSequenceFile& opened, const QString& problem) {
+  using Failure = OpenedSequenceFile::Failure;
+  constexpr std::uint64_t kMegabyte = 1'000'000;
+  switch (opened.failure) {
+    case Failure::None: break;
+    case Failure::NotRegularFile: return FileRefusal{&form3::kNotRegularFile, {}};
+    case Failure::Unreadable: return FileRefusal{&form3::kCannotReadFile, {QString::fromLocal8Bit(opened.reason)}};
+    case Failure::ReadError: return FileRefusal{&form3::kReadError, {QString::fromLocal8Bit(opened.reason)}};
+    case Failure::TooLarge:
+      return FileRefusal{&form3::kFileNeedsMoreMemory, {QString::number((opened.needed + kMegabyte - 1) / kMegabyte),
+                                                        QString::number(opened.available / kMegabyte)}};
+    case Failure::TooLong:
+      return FileRefusal{&form3::kFileSequenceTooLong, {QString::number(opened.needed), QString::number(opened.available)}};
+  }
+  const SequenceFile& document = opened.document;
+  if (document.problem == SequenceFile::Problem::NoSequence && document.records <= 1)
+    return FileRefusal{&form3::kNoSequenceInFile, {}};
+  // Refused by the reader, or a protein document.
+  if (document.kind != SequenceFile::Kind::Sequence) return FileRefusal{&form3::kFileProblem, {problem}};
+  return std::nullopt;
+}
+
+}  // namespace
+
 void TForm3::BitOPENFILE() {
   const auto path = platform::desktop().openFile(this, QString::fromLatin1(form3::kFileFilter), QStringLiteral("BXL"));
   if (!path) return;
   // Read and check the whole file before anything the user has is touched.
   const OpenedSequenceFile opened = openSequenceFile(path->toStdString());
-  if (opened.failure != OpenedSequenceFile::Failure::None) {
-    const QString why = opened.failure == OpenedSequenceFile::Failure::Folder
-                            ? (spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder"))
-                            : QString::fromLocal8Bit(opened.reason);
-    showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, why});
-    return;
-  }
   const SequenceFile& document = opened.document;
   const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
-  if (document.kind == SequenceFile::Kind::Refused) {
-    showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
+  if (const auto refusal = refusalOf(opened, problem)) {
+    showMessage(*refusal->message, platform::Buttons::Ok, QStringList{*path} + refusal->arguments);
     return;
   }
   // The sequence in the editor is replaced only when the user agrees; a No
@@ -371,16 +397,14 @@ void TForm3::BitOPENFILE() {
   ui_.ListBox1->clear();
   for (const std::string& line : document.lines) ui_.ListBox1->addItem(platform::fromAnsi(line));
 
-  if (document.kind == SequenceFile::Kind::Sequence) {
-    if (platform::desktop().screenSize().width() == 800) {
-      QWidget* view = editor->view();
-      view->resize(500, view->height());
-    }
-    editor->setText(platform::fromAnsi(document.text));
-    editor->applyFormats(platform::formatRunsOf(document.runs));
+  if (platform::desktop().screenSize().width() == 800) {
+    QWidget* view = editor->view();
+    view->resize(500, view->height());
   }
-  // A protein document, a bad formatting record or a FASTA file of several
-  // records: say what happened to the file.
+  editor->setText(platform::fromAnsi(document.text));
+  editor->applyFormats(platform::formatRunsOf(document.runs));
+  // A bad formatting record or a record file of several records: say what
+  // happened to the file.
   if (document.problem == SequenceFile::Problem::BadRecord)
     showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
   else if (!problem.isEmpty())

@@ -31,6 +31,11 @@ extern const MessageDesign kLoadOneSequence;
 extern const MessageDesign kSelectNucleotides;
 extern const MessageDesign kCannotReadFile;  // %1 the file, %2 why
 extern const MessageDesign kFileProblem;     // %1 the file, %2 the reader's sentence
+extern const MessageDesign kNotRegularFile;  // %1 the file: a folder, pipe, device or socket
+extern const MessageDesign kReadError;       // %1 the file, %2 the system's words
+extern const MessageDesign kNoSequenceInFile;     // %1 the file
+extern const MessageDesign kFileNeedsMoreMemory;  // %1 the file, %2 MB needed, %3 MB available
+extern const MessageDesign kFileSequenceTooLong;  // %1 the file, %2 its most bases, %3 the most a sequence has
 extern const MessageDesign kNoStopFound;
 extern const MessageDesign kNoMethionineFound;
 extern const MessageDesign kRnaToDna;
