@@ -107,6 +107,7 @@ std::span<const ScriptDriver::Verb> ScriptDriver::verbs() {
       {"answer", "answer Yes|No|OK|Cancel|\"path\"", 1, 1, &ScriptDriver::answer},
       {"find", "find \"text\" [match-case] [whole-word]", 1, 3, &ScriptDriver::find},
       {"print-dir", "print-dir \"DIR\"", 1, 1, &ScriptDriver::printDir},
+      {"cancel-print", "cancel-print PAGE", 1, 1, &ScriptDriver::cancelPrint},
       {"clipboard", "clipboard \"text\"", 1, 1, &ScriptDriver::clipboard},
       {"dump", "dump Form.Control | dump Form", 1, 1, &ScriptDriver::dump},
       {"dump-state", "dump-state workspace|orf|graph", 1, 1, &ScriptDriver::dumpState},
@@ -236,6 +237,13 @@ void ScriptDriver::find(const std::vector<Word>& words) {
 }
 
 void ScriptDriver::printDir(const std::vector<Word>& words) { desktop_.setPrintDir(quotedText(words[1], "the folder")); }
+
+// The user presses Cancel in the progress dialog of the next print job when it shows this page.
+void ScriptDriver::cancelPrint(const std::vector<Word>& words) {
+  const int page = number(words[1], "PAGE");
+  if (page < 1) throw ScriptError(QStringLiteral("pages are counted from 1, not %1").arg(page));
+  desktop_.cancelPrintAtPage(page);
+}
 
 void ScriptDriver::clipboard(const std::vector<Word>& words) { desktop_.setClipboardText(quotedText(words[1], "the text")); }
 

@@ -54,6 +54,7 @@ class ScriptDriver {
   void answer(const std::vector<Word>& words);
   void find(const std::vector<Word>& words);
   void printDir(const std::vector<Word>& words);
+  void cancelPrint(const std::vector<Word>& words);
   void clipboard(const std::vector<Word>& words);
   void dump(const std::vector<Word>& words);
   void dumpState(const std::vector<Word>& words);

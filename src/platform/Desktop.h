@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -17,6 +18,23 @@ namespace bxl::platform {
 enum class Buttons { Ok, YesNo };
 enum class Answer { Ok, Yes, No, Cancel };
 enum class Orientation { Portrait, Landscape };
+
+// Lines of text to print in one font, page after page, as a titled document.
+struct TextPrintout {
+  QString title;
+  Orientation orientation = Orientation::Portrait;
+  QStringList lines;
+  QFont font;
+  // How many lines each block has, in order: a block is never split over two
+  // pages unless it is taller than a page. Lines beyond the blocks stand alone.
+  std::vector<qsizetype> blocks;
+  // The progress dialog that stands in front while the pages print: its text,
+  // with %1 the page and %2 the pages, and its Cancel button. No text, no dialog.
+  QString progressText;
+  QString cancelText;
+};
+
+enum class PrintResult { Printed, Cancelled };
 
 class Desktop {
  public:
@@ -30,8 +48,15 @@ class Desktop {
   virtual bool printerInstalled() const = 0;
   // The print dialog; true when the user confirms.
   virtual bool printDialog(QWidget* parent) = 0;
+  // How many pages the printout takes on the printer the print dialog chose.
+  virtual int pageCount(const TextPrintout& printout) = 0;
+  // Prints it. Cancel in its progress dialog ends the job: nothing of it
+  // reaches the printer where the printer allows, and no file is left behind.
+  virtual PrintResult printText(const TextPrintout& printout) = 0;
   // Prints lines of text in one font, page after page, as a titled document.
-  virtual void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) = 0;
+  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) {
+    printText(TextPrintout{title, orientation, lines, font, {}, {}, {}});
+  }
   // Prints one picture, scaled to the page width.
   virtual void printImage(const QString& title, Orientation orientation, const QImage& image) = 0;
   virtual QSize screenSize() const = 0;

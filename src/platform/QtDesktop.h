@@ -16,7 +16,9 @@ class QtDesktop : public Desktop {
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
   bool printerInstalled() const override;
   bool printDialog(QWidget* parent) override;
-  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  int pageCount(const TextPrintout& printout) override;
+  using Desktop::printText;
+  PrintResult printText(const TextPrintout& printout) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   QSize screenSize() const override;
   QString clipboardText() const override;
@@ -24,9 +26,10 @@ class QtDesktop : public Desktop {
   void setClipboardImage(const QImage& image) override;
   void openUrl(const QString& url) override;
   void showException(QWidget* parent, const QString& text) override;
+  // The printer the print dialog sets up; every job goes to it.
+  QPrinter& printer();
 
  private:
-  QPrinter& printer();
   std::unique_ptr<QPrinter> printer_;
 };
 

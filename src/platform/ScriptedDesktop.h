@@ -3,6 +3,7 @@
 // every dialog is logged, print jobs become PDF files, the screen has any size.
 #include <QDir>
 #include <deque>
+#include <optional>
 
 #include "platform/Desktop.h"
 
@@ -15,6 +16,9 @@ class ScriptedDesktop : public Desktop {
   // A queued answer: Yes, No, OK or Cancel, or a file path for the open dialog.
   void queueAnswer(const QString& answer, bool isPath);
   void setPrintDir(const QString& dir);
+  // The progress dialog of the next print job that shows one is cancelled
+  // when it comes to this page (counted from 1).
+  void cancelPrintAtPage(int page) { cancelAtPage_ = page; }
   // Every dialog shown since the last call, one line each.
   QStringList takeLog();
   // The first dialog that found no fitting answer since the last call.
@@ -26,7 +30,11 @@ class ScriptedDesktop : public Desktop {
   std::optional<QString> openFile(QWidget* parent, const QString& filter, const QString& defaultSuffix) override;
   bool printerInstalled() const override { return true; }
   bool printDialog(QWidget* parent) override;
-  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  int pageCount(const TextPrintout& printout) override;
+  // Logs the job, and its progress dialog when it has one: the page it last
+  // showed and how it ended. A cancelled job leaves no file.
+  using Desktop::printText;
+  PrintResult printText(const TextPrintout& printout) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   QSize screenSize() const override { return screen_; }
   QString clipboardText() const override { return clipboardHoldsImage_ ? QString() : clipboardText_; }
@@ -51,6 +59,7 @@ class ScriptedDesktop : public Desktop {
   QString failure_;
   QDir printDir_;
   int printJobs_ = 0;
+  std::optional<int> cancelAtPage_;
   QString clipboardText_;
   QImage clipboardImage_;
   bool clipboardHoldsImage_ = false;

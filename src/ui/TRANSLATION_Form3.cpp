@@ -126,6 +126,7 @@ bool TForm3::classifyEditor() {
 void TForm3::showDisplay(const Display& written) {
   platform::RichEdit* display = ui_.RichEditProt;
   display->setText(platform::fromAnsi(written.text));
+  displayLinesPerBlock_ = written.linesPerBlock;
   ProgressBar* progress = ui_.ProgressBar1;
   progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
   display->setSelection(0, 0);
@@ -741,11 +742,24 @@ void TForm3::ButtonPRINT() {
   const QString indent(8, QLatin1Char(' '));
   QStringList lines = {indent + QStringLiteral("BeXalo-Translation"), QStringLiteral(" "),
                        indent + ui_.Edit6->text(), QStringLiteral(" ")};
+  // The header stays on one page, and so does every block of the display.
+  std::vector<qsizetype> blocks = {lines.size()};
   for (const QString& line : display->lines()) lines << indent + line;
+  if (displayLinesPerBlock_ > 0)
+    blocks.insert(blocks.end(), (lines.size() - blocks[0]) / qsizetype(displayLinesPerBlock_), qsizetype(displayLinesPerBlock_));
   buffer->setText(lines.join(QLatin1Char('\n')));
   ui_.ButtonPRINT->setChecked(false);
-  platform::desktop().printText(QStringLiteral("Translation"), platform::Orientation::Landscape, buffer->lines(),
-                                buffer->textFont());
+  const auto inLanguage = [this](const form3::TextInBothLanguages& text) {
+    return QString::fromUtf8(spanish() ? text.spanish : text.english);
+  };
+  const platform::TextPrintout printout{QStringLiteral("Translation"), platform::Orientation::Landscape,
+                                        buffer->lines(), buffer->textFont(), std::move(blocks),
+                                        inLanguage(form3::kPrintingPage), inLanguage(form3::kPrintCancel)};
+  const int pages = platform::desktop().pageCount(printout);
+  if (pages > form3::kAskAbovePages &&
+      showMessage(form3::kLongPrintout, platform::Buttons::YesNo, {QString::number(pages)}) != platform::Answer::Yes)
+    return;
+  platform::desktop().printText(printout);
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

@@ -218,6 +218,8 @@ const MessageDesign kNoPrinter{"BeXalo",
                                "No printer is installed. The print dialog can still save the translation as a PDF file.",
                                "No hay ninguna impresora instalada. El diálogo de impresión puede guardar la traducción "
                                "como archivo PDF."};
+const MessageDesign kLongPrintout{"BeXalo", "This printout has %1 pages. Print it?",
+                                  "Esta impresión tiene %1 páginas. ¿Imprimirla?"};
 const MessageDesign kFileProblem{"BeXalo", "%1: %2"};
 const MessageDesign kCannotReadFile{"BeXalo", "The file %1 cannot be read: %2", "No se puede leer el archivo %1: %2"};
 const MessageDesign kNotRegularFile{"BeXalo", "%1: not a regular file", "%1: no es un archivo normal"};

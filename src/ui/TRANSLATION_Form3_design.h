@@ -47,6 +47,18 @@ extern const MessageDesign kTranslateFirstForGraph;
 extern const MessageDesign kTranslateFirstForOrf;
 extern const MessageDesign kNoPrinter;
 
+// A printout of more pages than this asks first (kLongPrintout).
+inline constexpr int kAskAbovePages = 100;
+extern const MessageDesign kLongPrintout;  // %1 the pages
+// The progress dialog in front of a printing job: its text (%1 the page, %2
+// the pages) and its button.
+struct TextInBothLanguages {
+  const char* english;
+  const char* spanish;
+};
+inline constexpr TextInBothLanguages kPrintingPage{"Printing page %1 of %2", "Imprimiendo la página %1 de %2"};
+inline constexpr TextInBothLanguages kPrintCancel{"Cancel", "Cancelar"};
+
 inline constexpr const char* kFileFilter = "Bexalo (*.BXL)|*.BXL|Text|*.txt|All Files|*.*";
 
 struct HintDesign {
