@@ -1,6 +1,7 @@
 // Reading sequence files at genome scale: encoding detection, the record
 // recogniser (whole text and streamed) and the file reader, on 100 Mb of
-// random bases laid out as FASTA, GenBank and many-record FASTA.
+// random bases laid out as FASTA, GenBank and many-record FASTA; and a BXL
+// document heavy with formatting records.
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -89,6 +90,26 @@ void ReadSequenceFile(benchmark::State& state) {
   label(state);
 }
 
+// A 1 Mb BXL document whose formatting records each cover the whole text,
+// cycling through the styles and colours: records cost their number plus the
+// text, not their number times the text.
+void ReadRecordHeavyDocument(benchmark::State& state) {
+  static const std::string document = [] {
+    constexpr std::size_t kDocumentBases = 1'000'000;
+    std::string text;
+    for (int i = 0; i < 16; ++i) text += (i == 7 ? "DNA" : "header") + std::string("\r\n");
+    const std::string bases = randomBases(kDocumentBases);
+    for (std::size_t i = 0; i < kDocumentBases; i += 60) text.append(bases, i, 60) += "\r\n";
+    text += "Font\r\n";
+    const std::string codes = "BIUSbrgmyq";
+    for (std::size_t r = 0; r < 10'000; ++r)
+      text += "0-" + std::string(1, codes[r % codes.size()]) + std::to_string(kDocumentBases) + "\r\n";
+    return text;
+  }();
+  for (auto _ : state) benchmark::DoNotOptimize(bxl::readSequenceFile("document.bxl", document).runs.data());
+  state.SetLabel("1 Mb, 10,000 whole-text records");
+}
+
 // ASCII, and the worst case of UTF-8: one character beyond ASCII at the very
 // end, so all of the text is checked and then decoded.
 void DecodeText(benchmark::State& state) {
@@ -103,6 +124,7 @@ BENCHMARK(RecogniseWholeText)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(StreamInChunks)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadSequenceFile)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 BENCHMARK(DecodeText)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadRecordHeavyDocument)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -111,6 +111,7 @@ std::span<const ScriptDriver::Verb> ScriptDriver::verbs() {
       {"find", "find \"text\" [match-case] [whole-word]", 1, 3, &ScriptDriver::find},
       {"print-dir", "print-dir \"DIR\"", 1, 1, &ScriptDriver::printDir},
       {"printer", "printer installed|none", 1, 1, &ScriptDriver::printer},
+      {"cancel-print", "cancel-print PAGE", 1, 1, &ScriptDriver::cancelPrint},
       {"clipboard", "clipboard \"text\"", 1, 1, &ScriptDriver::clipboard},
       {"clipboard-file", "clipboard-file \"file\"", 1, 1, &ScriptDriver::clipboardFile},
       {"popup", "popup Form.Control", 1, 1, &ScriptDriver::popup},
@@ -250,6 +251,13 @@ void ScriptDriver::printer(const std::vector<Word>& words) {
   if (words[1].quoted || (!installed && words[1].text != QLatin1String("none")))
     throw ScriptError(QStringLiteral("printer takes installed or none, not %1").arg(words[1].text));
   desktop_.setPrinterInstalled(installed);
+}
+
+// The user presses Cancel in the progress dialog of the next print job when it shows this page.
+void ScriptDriver::cancelPrint(const std::vector<Word>& words) {
+  const int page = number(words[1], "PAGE");
+  if (page < 1) throw ScriptError(QStringLiteral("pages are counted from 1, not %1").arg(page));
+  desktop_.cancelPrintAtPage(page);
 }
 
 void ScriptDriver::clipboard(const std::vector<Word>& words) { desktop_.setClipboardText(quotedText(words[1], "the text")); }

@@ -55,6 +55,7 @@ class ScriptDriver {
   void find(const std::vector<Word>& words);
   void printDir(const std::vector<Word>& words);
   void printer(const std::vector<Word>& words);
+  void cancelPrint(const std::vector<Word>& words);
   void clipboard(const std::vector<Word>& words);
   void clipboardFile(const std::vector<Word>& words);
   void popup(const std::vector<Word>& words);

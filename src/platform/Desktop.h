@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -29,6 +30,23 @@ struct PrintDialogSetup {
   bool operator==(const PrintDialogSetup&) const = default;
 };
 
+// Lines of text to print in one font, page after page, as a titled document.
+struct TextPrintout {
+  QString title;
+  Orientation orientation = Orientation::Portrait;
+  QStringList lines;
+  QFont font;
+  // How many lines each block has, in order: a block is never split over two
+  // pages unless it is taller than a page. Lines beyond the blocks stand alone.
+  std::vector<qsizetype> blocks;
+  // The progress dialog that stands in front while the pages print: its text,
+  // with %1 the page and %2 the pages, and its Cancel button. No text, no dialog.
+  QString progressText;
+  QString cancelText;
+};
+
+enum class PrintResult { Printed, Cancelled };
+
 class Desktop {
  public:
   virtual ~Desktop() = default;
@@ -42,8 +60,15 @@ class Desktop {
   // The print dialog, set up as asked; true when the user confirms.
   virtual bool printDialog(QWidget* parent, const PrintDialogSetup& setup) = 0;
   bool printDialog(QWidget* parent) { return printDialog(parent, PrintDialogSetup{}); }
+  // How many pages the printout takes on the printer the print dialog chose.
+  virtual int pageCount(const TextPrintout& printout) = 0;
+  // Prints it. Cancel in its progress dialog ends the job: nothing of it
+  // reaches the printer where the printer allows, and no file is left behind.
+  virtual PrintResult printText(const TextPrintout& printout) = 0;
   // Prints lines of text in one font, page after page, as a titled document.
-  virtual void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) = 0;
+  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) {
+    printText(TextPrintout{title, orientation, lines, font, {}, {}, {}});
+  }
   // Prints one picture, scaled to the page width.
   virtual void printImage(const QString& title, Orientation orientation, const QImage& image) = 0;
   // Prints one picture stretched onto a rectangle of the printer's device

@@ -3,27 +3,70 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace bxl::platform {
+namespace {
 
-void paintTextPages(QPagedPaintDevice& device, const QStringList& lines, const QFont& font) {
-  QPainter painter(&device);
+// Window fonts are sized in screen pixels; on paper a pixel is 1/96 inch.
+QFont paperFont(const QFont& font) {
   QFont printFont(font);
-  // Window fonts are sized in screen pixels; on paper a pixel is 1/96 inch.
   if (font.pixelSize() > 0) printFont.setPointSizeF(font.pixelSize() * 72.0 / 96.0);
-  painter.setFont(printFont);
-  const QFontMetrics metrics(printFont, &device);
-  const int lineHeight = std::max(1, metrics.lineSpacing());
-  const int pageHeight = device.height();
-  int y = metrics.ascent();
-  for (const QString& line : lines) {
-    if (y - metrics.ascent() + lineHeight > pageHeight && y != metrics.ascent()) {
-      device.newPage();
-      y = metrics.ascent();
+  return printFont;
+}
+
+}  // namespace
+
+std::vector<PageLines> paginate(qsizetype lines, std::span<const qsizetype> blocks, qsizetype linesPerPage) {
+  linesPerPage = std::max<qsizetype>(1, linesPerPage);
+  std::vector<PageLines> pages;
+  PageLines page;
+  const auto add = [&](qsizetype block) {
+    if (page.count > 0 && page.count + block > linesPerPage) {
+      pages.push_back(page);
+      page = {page.first + page.count, 0};
     }
-    painter.drawText(0, y, line);
-    y += lineHeight;
+    // Only a block taller than a whole page gets here with too many lines.
+    while (page.count + block > linesPerPage) {
+      block -= linesPerPage;
+      pages.push_back({page.first, linesPerPage});
+      page = {page.first + linesPerPage, 0};
+    }
+    page.count += block;
+  };
+  qsizetype laidOut = 0;
+  for (const qsizetype block : blocks) {
+    const qsizetype size = std::clamp<qsizetype>(block, 0, lines - laidOut);
+    if (size > 0) add(size);
+    laidOut += size;
   }
+  for (; laidOut < lines; ++laidOut) add(1);
+  if (page.count > 0) pages.push_back(page);
+  return pages;
+}
+
+std::vector<PageLines> textPages(const QPagedPaintDevice& device, const TextPrintout& printout) {
+  const QFontMetrics metrics(paperFont(printout.font), &device);
+  const qsizetype linesPerPage = device.height() / std::max(1, metrics.lineSpacing());
+  return paginate(printout.lines.size(), printout.blocks, linesPerPage);
+}
+
+bool paintTextPages(QPagedPaintDevice& device, const TextPrintout& printout,
+                    const std::function<bool(int page, int pages)>& goOn) {
+  const std::vector<PageLines> pages = textPages(device, printout);
+  QPainter painter(&device);
+  const QFont font = paperFont(printout.font);
+  painter.setFont(font);
+  const QFontMetrics metrics(font, &device);
+  const int lineHeight = std::max(1, metrics.lineSpacing());
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (!goOn(int(p + 1), int(pages.size()))) return false;
+    if (p > 0) device.newPage();
+    int y = metrics.ascent();
+    for (qsizetype line = pages[p].first; line < pages[p].first + pages[p].count; ++line, y += lineHeight)
+      painter.drawText(0, y, printout.lines[line]);
+  }
+  return true;
 }
 
 void paintImagePage(QPagedPaintDevice& device, const QImage& image) {

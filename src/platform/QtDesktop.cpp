@@ -8,8 +8,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProgressDialog>
 #include <QScreen>
+#include <QTemporaryFile>
 #include <QUrl>
+#include <optional>
 
 #include "platform/Printing.h"
 
@@ -56,10 +59,56 @@ bool QtDesktop::printDialog(QWidget* parent, const PrintDialogSetup& setup) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void QtDesktop::printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) {
-  printer().setDocName(title);
-  printer().setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-  paintTextPages(printer(), lines, font);
+namespace {
+void setUp(QPrinter& printer, const QString& title, Orientation orientation) {
+  printer.setDocName(title);
+  printer.setPageOrientation(orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+}  // namespace
+
+int QtDesktop::pageCount(const TextPrintout& printout) {
+  setUp(printer(), printout.title, printout.orientation);
+  return int(textPages(printer(), printout).size());
+}
+
+PrintResult QtDesktop::printText(const TextPrintout& printout) {
+  QPrinter& device = printer();
+  setUp(device, printout.title, printout.orientation);
+  // Printing to a file: the pages go to a file beside it, which takes its
+  // place only once complete, so a cancelled job leaves no part of a file.
+  const QString target = device.outputFileName();
+  std::optional<QTemporaryFile> partial;
+  if (!target.isEmpty()) {
+    partial.emplace(target + QStringLiteral(".XXXXXX"));
+    if (partial->open()) {
+      partial->close();
+      device.setOutputFileName(partial->fileName());
+    } else {
+      partial.reset();  // a folder that takes no file: the printer fails as it would have
+    }
+  }
+  std::optional<QProgressDialog> progress;
+  if (!printout.progressText.isEmpty()) {
+    progress.emplace(QString(), printout.cancelText, 0, 1, QApplication::activeWindow());
+    progress->setWindowTitle(printout.title);
+    progress->setWindowModality(Qt::ApplicationModal);
+    progress->setMinimumDuration(0);
+  }
+  const bool printed = paintTextPages(device, printout, [&](int page, int pages) {
+    if (!progress) return true;
+    progress->setMaximum(pages);
+    progress->setLabelText(QString(printout.progressText).arg(page).arg(pages));
+    progress->setValue(page - 1);  // a modal dialog lets the Cancel click through here
+    // Asks the printer to drop what it was given; a spooler that only sends
+    // the job once it is complete may not be able to.
+    if (progress->wasCanceled()) device.abort();
+    return !progress->wasCanceled();
+  });
+  if (partial) {
+    device.setOutputFileName(target);
+    if (printed && (!QFile::exists(target) || QFile::remove(target)) && partial->rename(target)) partial->setAutoRemove(false);
+  }
+  return printed ? PrintResult::Printed : PrintResult::Cancelled;
 }
 
 void QtDesktop::printImage(const QString& title, Orientation orientation, const QImage& image) {

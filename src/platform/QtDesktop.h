@@ -18,7 +18,9 @@ class QtDesktop : public Desktop {
   bool printerInstalled() const override;
   using Desktop::printDialog;
   bool printDialog(QWidget* parent, const PrintDialogSetup& setup) override;
-  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  int pageCount(const TextPrintout& printout) override;
+  using Desktop::printText;
+  PrintResult printText(const TextPrintout& printout) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;
   QSize screenSize() const override;
@@ -27,9 +29,10 @@ class QtDesktop : public Desktop {
   void setClipboardImage(const QImage& image) override;
   void openUrl(const QString& url) override;
   void showException(QWidget* parent, const QString& text) override;
+  // The printer the print dialog sets up; every job goes to it.
+  QPrinter& printer();
 
  private:
-  QPrinter& printer();
   std::unique_ptr<QPrinter> printer_;
 };
 

@@ -1,9 +1,11 @@
 #include "platform/ScriptedDesktop.h"
 
+#include <QBuffer>
 #include <QPdfWriter>
 #include <QWidget>
 #include <QRegularExpression>
 #include <QWidget>
+#include <QSaveFile>
 #include <utility>
 
 #include "platform/Printing.h"
@@ -102,10 +104,42 @@ void setUp(QPdfWriter& writer, const QString& title, Orientation orientation) {
 }
 }  // namespace
 
-void ScriptedDesktop::printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) {
-  QPdfWriter writer(nextPrintFile(title, orientation));
-  setUp(writer, title, orientation);
-  paintTextPages(writer, lines, font);
+int ScriptedDesktop::pageCount(const TextPrintout& printout) {
+  // Laid out on a writer that is never painted on, so it writes nothing.
+  QBuffer nowhere;
+  QPdfWriter writer(&nowhere);
+  setUp(writer, printout.title, printout.orientation);
+  return int(textPages(writer, printout).size());
+}
+
+PrintResult ScriptedDesktop::printText(const TextPrintout& printout) {
+  // Written under another name and put in place only once complete.
+  QSaveFile file(nextPrintFile(printout.title, printout.orientation));
+  file.open(QIODevice::WriteOnly);
+  const bool dialog = !printout.progressText.isEmpty();
+  QString shown;
+  bool printed = false;
+  {
+    QPdfWriter writer(&file);
+    setUp(writer, printout.title, printout.orientation);
+    printed = paintTextPages(writer, printout, [&](int page, int pages) {
+      if (!dialog) return true;
+      shown = QString(printout.progressText).arg(page).arg(pages);
+      return page != cancelAtPage_;
+    });
+  }
+  if (dialog) {
+    log_ << QStringLiteral("print-progress %1 %2 -> %3")
+                .arg(quoteScriptText(shown), quoteScriptText(printout.cancelText),
+                     printed ? QStringLiteral("done") : QStringLiteral("Cancel"));
+    cancelAtPage_.reset();
+  }
+  if (!printed) {
+    file.cancelWriting();
+    return PrintResult::Cancelled;
+  }
+  file.commit();
+  return PrintResult::Printed;
 }
 
 void ScriptedDesktop::printImage(const QString& title, Orientation orientation, const QImage& image) {

@@ -3,6 +3,7 @@
 // every dialog is logged, print jobs become PDF files, the screen has any size.
 #include <QDir>
 #include <deque>
+#include <optional>
 
 #include "platform/Desktop.h"
 
@@ -17,6 +18,9 @@ class ScriptedDesktop : public Desktop {
   void setPrintDir(const QString& dir);
   // Whether the desktop has a printer; it has one unless the script says otherwise.
   void setPrinterInstalled(bool installed) { printerInstalled_ = installed; }
+  // The progress dialog of the next print job that shows one is cancelled
+  // when it comes to this page (counted from 1).
+  void cancelPrintAtPage(int page) { cancelAtPage_ = page; }
   // Every dialog shown since the last call, one line each.
   QStringList takeLog();
   // The first dialog that found no fitting answer since the last call.
@@ -30,7 +34,11 @@ class ScriptedDesktop : public Desktop {
   using Desktop::printDialog;
   // Logs the setup on a line of its own before the answer, when it offers anything.
   bool printDialog(QWidget* parent, const PrintDialogSetup& setup) override;
-  void printText(const QString& title, Orientation orientation, const QStringList& lines, const QFont& font) override;
+  int pageCount(const TextPrintout& printout) override;
+  // Logs the job, and its progress dialog when it has one: the page it last
+  // showed and how it ended. A cancelled job leaves no file.
+  using Desktop::printText;
+  PrintResult printText(const TextPrintout& printout) override;
   void printImage(const QString& title, Orientation orientation, const QImage& image) override;
   void printImageAt(const QString& title, const QImage& image, const QRect& devicePixels) override;
   QSize screenSize() const override { return screen_; }
@@ -59,6 +67,7 @@ class ScriptedDesktop : public Desktop {
   QDir printDir_;
   int printJobs_ = 0;
   bool printerInstalled_ = true;
+  std::optional<int> cancelAtPage_;
   QString clipboardText_;
   QImage clipboardImage_;
   bool clipboardHoldsImage_ = false;

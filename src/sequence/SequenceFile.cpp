@@ -1,14 +1,16 @@
 #include "sequence/SequenceFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <limits>
-#include <memory>
 #include <optional>
+#include <utility>
 
 #include "sequence/LineEnds.h"
 #include "sequence/TextEncoding.h"
@@ -85,6 +87,7 @@ std::optional<Record> parseRecord(std::string_view line) {
   return Record{*start, line[dash + 1], *length};
 }
 
+// The four styles come first: they number the style counts of StyledText.
 enum class Effect { Bold, Italic, Underline, Strikeout, Color };
 
 struct Code {
@@ -116,34 +119,92 @@ constexpr std::array<Code, 20> kCodes = {{
     {'k', Effect::Color, {0, 0, 0}},        // black
 }};
 
-// Styles add to what a character has; a colour replaces its colour. A code
-// outside the table changes nothing.
-void apply(const Record& record, std::vector<TextStyle>& styles) {
-  const auto code = std::find_if(kCodes.begin(), kCodes.end(), [&](const Code& c) { return c.code == record.code; });
-  if (code == kCodes.end() || record.start >= styles.size()) return;
-  const std::size_t end = record.start + std::min(record.length, styles.size() - record.start);
-  for (std::size_t i = record.start; i < end; ++i) {
-    TextStyle& s = styles[i];
-    switch (code->effect) {
-      case Effect::Bold: s.bold = true; break;
-      case Effect::Italic: s.italic = true; break;
-      case Effect::Underline: s.underline = true; break;
-      case Effect::Strikeout: s.strikeout = true; break;
-      case Effect::Color: s.color = code->color; break;
-    }
-  }
-}
+// The records of a document, resolved into runs at once. Styles add to what
+// a character has; a colour replaces its colour, so a character takes the
+// colour of the last colour record over it. Only a record's ends can change
+// a style, so the work is done between those ends, never a character at a
+// time: a thousand records over a whole genome cost what the records cost,
+// not a thousand passes over the genome.
+class StyledText {
+ public:
+  explicit StyledText(std::size_t length) : length_(length) {}
 
-std::vector<StyleRun> runsOf(const std::vector<TextStyle>& styles) {
-  std::vector<StyleRun> runs;
-  for (std::size_t i = 0; i < styles.size();) {
-    std::size_t end = i + 1;
-    while (end < styles.size() && styles[end] == styles[i]) ++end;
-    if (!styles[i].isPlain()) runs.push_back({i, end - i, styles[i]});
-    i = end;
+  // A code outside the table changes nothing; a range is cut at the text's end.
+  void apply(const Record& record) {
+    const auto code = std::find_if(kCodes.begin(), kCodes.end(), [&](const Code& c) { return c.code == record.code; });
+    if (code == kCodes.end() || record.start >= length_ || record.length == 0) return;
+    const std::size_t end = record.start + std::min(record.length, length_ - record.start);
+    ranges_.push_back({record.start, end, &*code});
   }
-  return runs;
-}
+
+  // Disjoint, in order, each with the whole style of its characters; plain stretches are left out.
+  std::vector<StyleRun> runs() const {
+    // The stretches between neighbouring ends, each of one style throughout.
+    std::vector<std::size_t> cuts;
+    cuts.reserve(2 * ranges_.size());
+    for (const Range& range : ranges_) cuts.insert(cuts.end(), {range.start, range.end});
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    if (cuts.empty()) return {};
+    const std::size_t stretches = cuts.size() - 1;
+    const auto stretchAt = [&](std::size_t position) {
+      return std::size_t(std::lower_bound(cuts.begin(), cuts.end(), position) - cuts.begin());
+    };
+
+    // Styles: how many records of each begin minus end at every cut.
+    constexpr std::size_t kStyles = 4;
+    std::vector<std::array<int, kStyles>> opened(cuts.size(), std::array<int, kStyles>{});
+    // Colours: the last record first, each stretch taking the first colour
+    // that reaches it; `next` skips the stretches already coloured.
+    std::vector<const Rgb*> colours(stretches, nullptr);
+    std::vector<std::size_t> next(stretches + 1);
+    for (std::size_t i = 0; i <= stretches; ++i) next[i] = i;
+    const auto uncoloured = [&next](std::size_t i) {
+      std::size_t root = i;
+      while (next[root] != root) root = next[root];
+      while (next[i] != root) i = std::exchange(next[i], root);
+      return root;
+    };
+    for (auto range = ranges_.rbegin(); range != ranges_.rend(); ++range) {
+      const std::size_t first = stretchAt(range->start), last = stretchAt(range->end);
+      if (range->code->effect != Effect::Color) {
+        ++opened[first][std::size_t(range->code->effect)];
+        --opened[last][std::size_t(range->code->effect)];
+        continue;
+      }
+      for (std::size_t i = uncoloured(first); i < last; i = uncoloured(i)) {
+        colours[i] = &range->code->color;
+        next[i] = i + 1;
+      }
+    }
+
+    std::vector<StyleRun> runs;
+    std::array<int, kStyles> open{};
+    for (std::size_t i = 0; i < stretches; ++i) {
+      for (std::size_t s = 0; s < kStyles; ++s) open[s] += opened[i][s];
+      TextStyle style;
+      if (colours[i]) style.color = *colours[i];
+      style.bold = open[std::size_t(Effect::Bold)] > 0;
+      style.italic = open[std::size_t(Effect::Italic)] > 0;
+      style.underline = open[std::size_t(Effect::Underline)] > 0;
+      style.strikeout = open[std::size_t(Effect::Strikeout)] > 0;
+      if (style.isPlain()) continue;
+      if (!runs.empty() && runs.back().start + runs.back().length == cuts[i] && runs.back().style == style)
+        runs.back().length += cuts[i + 1] - cuts[i];
+      else
+        runs.push_back({cuts[i], cuts[i + 1] - cuts[i], style});
+    }
+    return runs;
+  }
+
+ private:
+  struct Range {
+    std::size_t start, end;
+    const Code* code;
+  };
+  std::size_t length_;
+  std::vector<Range> ranges_;
+};
 
 void readDocument(SequenceFile& file) {
   const std::vector<std::string>& lines = file.lines;
@@ -165,7 +226,7 @@ void readDocument(SequenceFile& file) {
     file.lines.pop_back();
     return;
   }
-  std::vector<TextStyle> styles(file.text.size());
+  StyledText styles(file.text.size());
   for (std::size_t i = textEnd + 1; i < lines.size(); ++i) {
     const auto record = parseRecord(lines[i]);
     if (!record) {
@@ -174,9 +235,9 @@ void readDocument(SequenceFile& file) {
       file.badRecord = lines[i];
       break;
     }
-    apply(*record, styles);
+    styles.apply(*record);
   }
-  file.runs = runsOf(styles);
+  file.runs = styles.runs();
 }
 
 bool holdsOnlyBlanks(std::string_view text) {
@@ -238,29 +299,91 @@ SequenceFile readSequenceFile(std::string_view name, std::string_view bytes) {
   return file;
 }
 
-OpenedSequenceFile openSequenceFile(const std::string& path) {
+namespace {
+
+// Closes a file descriptor when the reading ends, however it ends.
+struct Descriptor {
+  int fd;
+  ~Descriptor() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// The most bases `size` bytes can hold: one a byte, or one in two bytes
+// after a UTF-16 byte-order mark.
+std::uint64_t mostBases(std::uint64_t size, std::string_view start) {
+  const bool utf16 = start.size() == 2 && (start == "\xFF\xFE" || start == "\xFE\xFF");
+  return utf16 ? size / 2 : size;
+}
+
+// Whether a session with this many bases can be held; fills in why not.
+bool fits(std::uint64_t bases, const MemoryRoom& room, OpenedSequenceFile& opened) {
+  const auto refuse = [&](OpenedSequenceFile::Failure failure, std::uint64_t needed, std::uint64_t available) {
+    opened.failure = failure;
+    opened.needed = needed;
+    opened.available = available;
+    return false;
+  };
+  if (bases > kLongestSequence) return refuse(OpenedSequenceFile::Failure::TooLong, bases, kLongestSequence);
+  const auto least = room.least();
+  if (least && sessionBytes(bases) > *least) return refuse(OpenedSequenceFile::Failure::TooLarge, sessionBytes(bases), *least);
+  return true;
+}
+
+}  // namespace
+
+OpenedSequenceFile openSequenceFile(const std::string& path, const MemoryRoom& room) {
   OpenedSequenceFile opened;
-  const auto fail = [&opened](int error) {
-    opened.failure = OpenedSequenceFile::Failure::Unreadable;
+  const auto fail = [&opened](OpenedSequenceFile::Failure failure, int error) {
+    opened.failure = failure;
     opened.reason = std::strerror(error);
     return opened;
   };
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    opened.failure = OpenedSequenceFile::Failure::Folder;
+  const auto notRegular = [&opened] {
+    opened.failure = OpenedSequenceFile::Failure::NotRegularFile;
     return opened;
-  }
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!file) return fail(errno);
+  };
+  // Looked at before it is opened: opening a named pipe would wait for a
+  // writer, and a device may act on being opened.
+  struct stat named {};
+  if (::stat(path.c_str(), &named) != 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  if (!S_ISREG(named.st_mode)) return notRegular();
+  // Without waiting, and checked again, in case the path changed in between.
+  const Descriptor file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+  if (file.fd < 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  struct stat info {};
+  if (::fstat(file.fd, &info) != 0) return fail(OpenedSequenceFile::Failure::Unreadable, errno);
+  if (!S_ISREG(info.st_mode)) return notRegular();
+
+  const auto read = [&file](char* into, std::size_t count) {
+    ssize_t got;
+    do got = ::read(file.fd, into, count);
+    while (got < 0 && errno == EINTR);
+    return got;
+  };
   std::string bytes;
-  // Room for the whole file up front, so a genome's bytes are not moved as the text grows.
-  if (const auto size = std::filesystem::file_size(path, ignored); !ignored) bytes.reserve(std::size_t(size));
   char chunk[1 << 16];
-  while (const std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get())) bytes.append(chunk, got);
-  if (std::ferror(file.get())) return fail(errno);
+  const ssize_t first = read(chunk, 2);
+  if (first < 0) return fail(OpenedSequenceFile::Failure::ReadError, errno);
+  bytes.append(chunk, std::size_t(first));
+  const auto size = std::uint64_t(info.st_size);
+  if (!fits(mostBases(size, bytes), room, opened)) return opened;
+  // Room for the whole file up front, so a genome's bytes are not moved as the text grows.
+  bytes.reserve(std::size_t(size));
+  for (ssize_t got = first; got > 0;) {
+    got = read(chunk, sizeof chunk);
+    if (got < 0) return fail(OpenedSequenceFile::Failure::ReadError, errno);
+    bytes.append(chunk, std::size_t(got));
+    // A file that grows as it is read, or whose size the system does not
+    // tell (as under /proc), is held to the same bounds.
+    if (bytes.size() > size && !fits(mostBases(bytes.size(), std::string_view(bytes).substr(0, 2)), room, opened))
+      return opened;
+  }
   opened.document = readSequenceFile(path, bytes);
   return opened;
 }
+
+OpenedSequenceFile openSequenceFile(const std::string& path) { return openSequenceFile(path, memoryRoom()); }
 
 std::string sequenceFileMessage(const SequenceFile& file, std::string_view idioma) {
   const bool spanish = idioma == "Es";

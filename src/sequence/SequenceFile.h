@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "sequence/Records.h"
+#include "sequence/SessionMemory.h"
 
 namespace bxl {
 
@@ -84,17 +85,26 @@ SequenceFile readSequenceFile(std::string_view name, std::string_view bytes);
 // A file opened from disk: either why it could not be read, or its reading.
 struct OpenedSequenceFile {
   enum class Failure {
-    None,        // `document` holds the reading
-    Folder,      // the path names a folder
-    Unreadable,  // the system refused to open or read it; `reason` says why
+    None,            // `document` holds the reading
+    NotRegularFile,  // a folder, named pipe, device or socket: never read from
+    Unreadable,      // the system refused to open it; `reason` says why
+    ReadError,       // reading it failed; `reason` says why
+    TooLarge,        // a session with it needs `needed` bytes and there are `available`
+    TooLong,         // its sequence may have `needed` bases, more than the `available` a sequence can have
   };
   Failure failure = Failure::None;
   std::string reason;  // the system's words, in the user's locale ("No such file or directory")
+  std::uint64_t needed = 0;
+  std::uint64_t available = 0;
   SequenceFile document;
 };
 
 // Reads the whole file at `path` (as the file system names it, UTF-8 on this
-// desktop) and then readSequenceFile on its bytes, which are not kept.
+// desktop) and then readSequenceFile on its bytes, which are not kept. Only a
+// regular file is read, and only when a session with it fits in `room` (and
+// its length in `Longitud`), judged by its size before a byte is read.
+OpenedSequenceFile openSequenceFile(const std::string& path, const MemoryRoom& room);
+// The same with the room this machine has now.
 OpenedSequenceFile openSequenceFile(const std::string& path);
 
 // What to tell the user after a reading, in the language of the caption

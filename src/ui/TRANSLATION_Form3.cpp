@@ -131,6 +131,7 @@ bool TForm3::classifyEditor() {
 void TForm3::showDisplay(const Display& written) {
   platform::RichEdit* display = ui_.RichEditProt;
   display->setText(platform::fromAnsi(written.text));
+  displayLinesPerBlock_ = written.linesPerBlock;
   ProgressBar* progress = ui_.ProgressBar1;
   progress->setValue(int(std::min<std::size_t>(100, std::size_t(progress->value()) + 10 * written.blocks)));
   display->setSelection(0, 0);
@@ -380,22 +381,48 @@ void TForm3::BtnSelectedText() {
   ui_.ProgressBar1->setVisible(false);
 }
 
+namespace {
+
+struct FileRefusal {
+  const MessageDesign* message;
+  QStringList arguments;  // after the file's path
+};
+
+// Why an opened file is not loaded, or nothing when it is. Every refusal
+// comes before the clearing question, so the editor keeps its text.
+std::optional<FileRefusal> refusalOf(const OpenedSequenceFile& opened, const QString& problem) {
+  using Failure = OpenedSequenceFile::Failure;
+  constexpr std::uint64_t kMegabyte = 1'000'000;
+  switch (opened.failure) {
+    case Failure::None: break;
+    case Failure::NotRegularFile: return FileRefusal{&form3::kNotRegularFile, {}};
+    case Failure::Unreadable: return FileRefusal{&form3::kCannotReadFile, {QString::fromLocal8Bit(opened.reason)}};
+    case Failure::ReadError: return FileRefusal{&form3::kReadError, {QString::fromLocal8Bit(opened.reason)}};
+    case Failure::TooLarge:
+      return FileRefusal{&form3::kFileNeedsMoreMemory, {QString::number((opened.needed + kMegabyte - 1) / kMegabyte),
+                                                        QString::number(opened.available / kMegabyte)}};
+    case Failure::TooLong:
+      return FileRefusal{&form3::kFileSequenceTooLong, {QString::number(opened.needed), QString::number(opened.available)}};
+  }
+  const SequenceFile& document = opened.document;
+  if (document.problem == SequenceFile::Problem::NoSequence && document.records <= 1)
+    return FileRefusal{&form3::kNoSequenceInFile, {}};
+  // Refused by the reader, or a protein document.
+  if (document.kind != SequenceFile::Kind::Sequence) return FileRefusal{&form3::kFileProblem, {problem}};
+  return std::nullopt;
+}
+
+}  // namespace
+
 void TForm3::BitOPENFILE() {
   const auto path = platform::desktop().openFile(this, QString::fromLatin1(form3::kFileFilter), QStringLiteral("BXL"));
   if (!path) return;
   // Read and check the whole file before anything the user has is touched.
   const OpenedSequenceFile opened = openSequenceFile(path->toStdString());
-  if (opened.failure != OpenedSequenceFile::Failure::None) {
-    const QString why = opened.failure == OpenedSequenceFile::Failure::Folder
-                            ? (spanish() ? QStringLiteral("es una carpeta") : QStringLiteral("it is a folder"))
-                            : QString::fromLocal8Bit(opened.reason);
-    showMessage(form3::kCannotReadFile, platform::Buttons::Ok, {*path, why});
-    return;
-  }
   const SequenceFile& document = opened.document;
   const QString problem = platform::fromAnsi(sequenceFileMessage(document, spanish() ? "Es" : "En"));
-  if (document.kind == SequenceFile::Kind::Refused) {
-    showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
+  if (const auto refusal = refusalOf(opened, problem)) {
+    showMessage(*refusal->message, platform::Buttons::Ok, QStringList{*path} + refusal->arguments);
     return;
   }
   // The sequence in the editor is replaced only when the user agrees; a No
@@ -416,16 +443,14 @@ void TForm3::BitOPENFILE() {
   for (const std::string& line : document.lines) lines << platform::fromAnsi(line);
   ui_.ListBox1->setItems(lines);
 
-  if (document.kind == SequenceFile::Kind::Sequence) {
-    if (platform::desktop().screenSize().width() == 800) {
-      QWidget* view = editor->view();
-      view->resize(500, view->height());
-    }
-    editor->setText(platform::fromAnsi(document.text));
-    editor->applyFormats(platform::formatRunsOf(document.runs));
+  if (platform::desktop().screenSize().width() == 800) {
+    QWidget* view = editor->view();
+    view->resize(500, view->height());
   }
-  // A protein document, a bad formatting record or a FASTA file of several
-  // records: say what happened to the file.
+  editor->setText(platform::fromAnsi(document.text));
+  editor->applyFormats(platform::formatRunsOf(document.runs));
+  // A bad formatting record or a record file of several records: say what
+  // happened to the file.
   if (document.problem == SequenceFile::Problem::BadRecord)
     showMessage(form3::kFileProblem, platform::Buttons::Ok, {*path, problem});
   else if (!problem.isEmpty())
@@ -793,11 +818,24 @@ void TForm3::ButtonPRINT() {
   const QString indent(8, QLatin1Char(' '));
   QStringList lines = {indent + QStringLiteral("BeXalo-Translation"), QStringLiteral(" "),
                        indent + ui_.Edit6->text(), QStringLiteral(" ")};
+  // The header stays on one page, and so does every block of the display.
+  std::vector<qsizetype> blocks = {lines.size()};
   for (const QString& line : display->lines()) lines << indent + line;
+  if (displayLinesPerBlock_ > 0)
+    blocks.insert(blocks.end(), (lines.size() - blocks[0]) / qsizetype(displayLinesPerBlock_), qsizetype(displayLinesPerBlock_));
   buffer->setText(lines.join(QLatin1Char('\n')));
   ui_.ButtonPRINT->setChecked(false);
-  platform::desktop().printText(QStringLiteral("Translation"), platform::Orientation::Landscape, buffer->lines(),
-                                buffer->textFont());
+  const auto inLanguage = [this](const form3::TextInBothLanguages& text) {
+    return QString::fromUtf8(spanish() ? text.spanish : text.english);
+  };
+  const platform::TextPrintout printout{QStringLiteral("Translation"), platform::Orientation::Landscape,
+                                        buffer->lines(), buffer->textFont(), std::move(blocks),
+                                        inLanguage(form3::kPrintingPage), inLanguage(form3::kPrintCancel)};
+  const int pages = platform::desktop().pageCount(printout);
+  if (pages > form3::kAskAbovePages &&
+      showMessage(form3::kLongPrintout, platform::Buttons::YesNo, {QString::number(pages)}) != platform::Answer::Yes)
+    return;
+  platform::desktop().printText(printout);
 }
 
 void TForm3::closeEvent(QCloseEvent* event) {

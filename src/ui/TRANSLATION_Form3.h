@@ -130,6 +130,8 @@ class TForm3 : public Form {
   Workspace workspace_;
   Form3Controls ui_;
   bool classifyingSelection_ = false;
+  // Lines of each block of the display on screen: the printout keeps a block on one page.
+  std::size_t displayLinesPerBlock_ = 0;
 };
 
 }  // namespace bxl::ui

@@ -220,8 +220,19 @@ const MessageDesign kNoPrinter{"BeXalo",
                                "No printer is installed. The print dialog can still save the translation as a PDF file.",
                                "No hay ninguna impresora instalada. El diálogo de impresión puede guardar la traducción "
                                "como archivo PDF."};
+const MessageDesign kLongPrintout{"BeXalo", "This printout has %1 pages. Print it?",
+                                  "Esta impresión tiene %1 páginas. ¿Imprimirla?"};
 const MessageDesign kFileProblem{"BeXalo", "%1: %2"};
 const MessageDesign kCannotReadFile{"BeXalo", "The file %1 cannot be read: %2", "No se puede leer el archivo %1: %2"};
+const MessageDesign kNotRegularFile{"BeXalo", "%1: not a regular file", "%1: no es un archivo normal"};
+const MessageDesign kReadError{"BeXalo", "%1: read error: %2", "%1: error de lectura: %2"};
+const MessageDesign kNoSequenceInFile{"BeXalo", "%1 holds no sequence", "%1 no contiene ninguna secuencia"};
+const MessageDesign kFileNeedsMoreMemory{
+    "BeXalo", "%1: working on this file needs about %2 MB of memory, and %3 MB are available",
+    "%1: trabajar con este archivo necesita unos %2 MB de memoria, y hay %3 MB disponibles"};
+const MessageDesign kFileSequenceTooLong{
+    "BeXalo", "%1: its sequence may have up to %2 bases, and a sequence can have at most %3",
+    "%1: su secuencia puede tener hasta %2 bases, y una secuencia puede tener como máximo %3"};
 const MainMenuDesign kMainMenuEnglish{"MainMenu1", "Help", kHelpEnglish};
 const MainMenuDesign kMainMenuSpanish{"MainMenuEs", "Ayuda", kHelpSpanish};
 const PopupMenuDesign kPopupEnglish{"PopupMenu1", kPopupEnglishItems};

@@ -31,6 +31,11 @@ extern const MessageDesign kLoadOneSequence;
 extern const MessageDesign kSelectNucleotides;
 extern const MessageDesign kCannotReadFile;  // %1 the file, %2 why
 extern const MessageDesign kFileProblem;     // %1 the file, %2 the reader's sentence
+extern const MessageDesign kNotRegularFile;  // %1 the file: a folder, pipe, device or socket
+extern const MessageDesign kReadError;       // %1 the file, %2 the system's words
+extern const MessageDesign kNoSequenceInFile;     // %1 the file
+extern const MessageDesign kFileNeedsMoreMemory;  // %1 the file, %2 MB needed, %3 MB available
+extern const MessageDesign kFileSequenceTooLong;  // %1 the file, %2 its most bases, %3 the most a sequence has
 extern const MessageDesign kNoStopFound;
 extern const MessageDesign kNoMethionineFound;
 extern const MessageDesign kRnaToDna;
@@ -51,6 +56,18 @@ inline constexpr int kLegendGap = 3;
 // choices offered; whatever is chosen there, the whole display is printed.
 inline constexpr int kPrintFirstPage = 1;
 inline constexpr int kPrintLastPage = 1000;
+// A printout of more pages than this asks first (kLongPrintout).
+inline constexpr int kAskAbovePages = 100;
+extern const MessageDesign kLongPrintout;  // %1 the pages
+// The progress dialog in front of a printing job: its text (%1 the page, %2
+// the pages) and its button.
+struct TextInBothLanguages {
+  const char* english;
+  const char* spanish;
+};
+inline constexpr TextInBothLanguages kPrintingPage{"Printing page %1 of %2", "Imprimiendo la página %1 de %2"};
+inline constexpr TextInBothLanguages kPrintCancel{"Cancel", "Cancelar"};
+
 
 struct HintDesign {
   const char* control;
